@@ -1,0 +1,15 @@
+// The decimal separator of the user's number format, the one setting of the locale that the
+// calculator reads.
+#pragma once
+
+namespace runtime {
+
+// '.' or ','. At first read from the environment's LC_NUMERIC locale; any separator other
+// than ',' counts as '.'.
+char DecimalSeparator();
+// Overrides the locale (tests, the console's --sep, the game's platform locale).
+void SetDecimalSeparator(char separator);
+// Drops an override and reads the environment's locale again.
+void UseLocaleDecimalSeparator();
+
+} // namespace runtime

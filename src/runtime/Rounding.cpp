@@ -1,0 +1,53 @@
+// Range-checked real-to-integer conversions.
+#include "runtime/Rounding.h"
+
+#include "runtime/Faults.h"
+
+#include <cmath>
+
+namespace runtime {
+
+namespace {
+
+constexpr Extended kTwo63 = 9223372036854775808.0L;
+constexpr Extended kTwo31 = 2147483648.0L;
+
+std::int64_t ToInt64(Extended integral) {
+    // NaN fails both comparisons.
+    if (!(integral >= -kTwo63 && integral < kTwo63))
+        throw EInvalidOp();
+    return static_cast<std::int64_t>(integral);
+}
+
+std::int32_t ToInt32(Extended integral) {
+    if (!(integral >= -kTwo31 && integral < kTwo31))
+        throw EInvalidOp();
+    return static_cast<std::int32_t>(integral);
+}
+
+} // namespace
+
+Extended IntPart(Extended x) {
+    return truncl(x);
+}
+
+// nearbyintl follows the current rounding mode, which the program never changes from
+// round-to-nearest-even.
+Extended RoundHalfEven(Extended x) {
+    return nearbyintl(x);
+}
+
+std::int64_t RoundToInt64(Extended x) {
+    return ToInt64(RoundHalfEven(x));
+}
+std::int32_t RoundToInt32(Extended x) {
+    return ToInt32(RoundHalfEven(x));
+}
+std::int64_t TruncToInt64(Extended x) {
+    return ToInt64(IntPart(x));
+}
+std::int32_t TruncToInt32(Extended x) {
+    return ToInt32(IntPart(x));
+}
+
+} // namespace runtime
