@@ -1,0 +1,42 @@
+// The answer pre-pass and the comparison with the expected term.
+#include "game/Submission.h"
+
+#include "calc/NumCalc.h"
+#include "runtime/Faults.h"
+#include "runtime/IntText.h"
+
+namespace game {
+
+SubmitResult SubmitAnswer(const std::string &entryText, PlayState &state) {
+    SubmitResult result;
+    runtime::Extended value = 0;
+    try {
+        value = calc::EvaluateExpression(entryText);
+    } catch (const runtime::EAbort &) {
+        result.Outcome = TSubmitOutcome::soAborted;
+        result.BoxText = entryText;
+        return result;
+    }
+    result.BoxText = calc::FormatResult(true, value);
+
+    std::int32_t number = 0;
+    if (!runtime::TryStrToInt(result.BoxText, number)) {
+        result.Outcome = TSubmitOutcome::soNotInteger;
+        return result;
+    }
+    if (number != state.Answer) {
+        result.Outcome = TSubmitOutcome::soWrong;
+        return result;
+    }
+    if (state.TestMode) {
+        result.Outcome = TSubmitOutcome::soCorrect;
+    } else if (state.SeriesNumber < state.NumSeries) {
+        ++state.SeriesNumber;
+        result.Outcome = TSubmitOutcome::soCorrect;
+    } else {
+        result.Outcome = TSubmitOutcome::soCompleted;
+    }
+    return result;
+}
+
+} // namespace game
