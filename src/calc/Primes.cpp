@@ -1,0 +1,147 @@
+// Primality by a deterministic Miller-Rabin test on 64-bit integers, neighbouring primes, and
+// the n-th prime by prime counting.
+#include "calc/NumLib.h"
+
+#include "runtime/Faults.h"
+#include "runtime/Rounding.h"
+
+#include <primecount.hpp>
+
+#include <array>
+#include <bit>
+
+namespace calc {
+
+namespace {
+
+__extension__ typedef unsigned __int128 UInt128;
+
+// Arithmetic modulo an odd n in Montgomery form (values times 2^64 mod n).
+class Montgomery {
+  public:
+    explicit Montgomery(std::uint64_t n) : n_(n), inverse_(n) {
+        // Each Newton step doubles the correct low bits of n^-1 mod 2^64 (3 bits from n).
+        for (int i = 0; i < 5; ++i)
+            inverse_ *= 2 - n_ * inverse_;
+    }
+    std::uint64_t ToForm(std::uint64_t a) const {
+        return static_cast<std::uint64_t>((static_cast<UInt128>(a) << 64) % n_);
+    }
+    // a * b * 2^-64 mod n, in [0, n); the low halves cancel, so no 129-bit sum is needed.
+    std::uint64_t Multiply(std::uint64_t a, std::uint64_t b) const {
+        const UInt128 t = static_cast<UInt128>(a) * b;
+        const std::uint64_t m = static_cast<std::uint64_t>(t) * inverse_;
+        const auto high = static_cast<std::uint64_t>(t >> 64);
+        const auto mHigh = static_cast<std::uint64_t>((static_cast<UInt128>(m) * n_) >> 64);
+        return high >= mHigh ? high - mHigh : high - mHigh + n_;
+    }
+    std::uint64_t Power(std::uint64_t base, std::uint64_t exponent) const {
+        std::uint64_t result = ToForm(1);
+        for (; exponent != 0; exponent >>= 1) {
+            if (exponent & 1)
+                result = Multiply(result, base);
+            base = Multiply(base, base);
+        }
+        return result;
+    }
+
+  private:
+    std::uint64_t n_;
+    std::uint64_t inverse_;
+};
+
+constexpr std::array<std::uint64_t, 12> kSmallPrimes = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37};
+
+// Below each bound the first count prime bases decide primality with certainty.
+struct BaseBound {
+    std::uint64_t below;
+    std::size_t count;
+};
+constexpr std::array<BaseBound, 8> kBaseBounds = {{
+    {2047ULL, 1},
+    {1373653ULL, 2},
+    {25326001ULL, 3},
+    {3215031751ULL, 4},
+    {2152302898747ULL, 5},
+    {3474749660383ULL, 6},
+    {341550071728321ULL, 7},
+    {3825123056546413051ULL, 9},
+}};
+
+bool IsStrongProbablePrime(const Montgomery &mont, std::uint64_t n, std::uint64_t base) {
+    const std::uint64_t nMinus1 = n - 1;
+    const int shift = std::countr_zero(nMinus1);
+    const std::uint64_t one = mont.ToForm(1);
+    const std::uint64_t minusOne = n - one;
+    std::uint64_t x = mont.Power(mont.ToForm(base), nMinus1 >> shift);
+    if (x == one || x == minusOne)
+        return true;
+    for (int i = 1; i < shift; ++i) {
+        x = mont.Multiply(x, x);
+        if (x == minusOne)
+            return true;
+    }
+    return false;
+}
+
+bool IsPrime64(std::uint64_t n) {
+    for (const std::uint64_t p : kSmallPrimes) {
+        if (n == p)
+            return true;
+        if (n % p == 0)
+            return false;
+    }
+    if (n < 41 * 41)
+        return n >= 2;
+    std::size_t bases = kSmallPrimes.size();
+    for (const BaseBound &bound : kBaseBounds)
+        if (n < bound.below) {
+            bases = bound.count;
+            break;
+        }
+    const Montgomery mont(n);
+    for (std::size_t i = 0; i < bases; ++i)
+        if (!IsStrongProbablePrime(mont, n, kSmallPrimes[i]))
+            return false;
+    return true;
+}
+
+std::uint64_t NonNegative(Extended x) {
+    const std::int64_t value = runtime::RoundToInt64(x);
+    if (value < 0)
+        throw runtime::EInvalidArgument("negative value");
+    return static_cast<std::uint64_t>(value);
+}
+
+} // namespace
+
+bool IsPrime(Extended x) {
+    if (x < 2)
+        return false;
+    return IsPrime64(NonNegative(x));
+}
+
+// Every 64-bit start has a prime above it below 2^64, and such a prime is exact in extended.
+Extended NextPrime(Extended x) {
+    std::uint64_t y = x < 0 ? 0 : NonNegative(x);
+    while (!IsPrime64(y))
+        ++y;
+    return static_cast<Extended>(y);
+}
+
+Extended PrevPrime(Extended x) {
+    if (x < 2)
+        throw runtime::EInvalidArgument("no prime below 2");
+    std::uint64_t y = NonNegative(x);
+    while (!IsPrime64(y))
+        --y;
+    return static_cast<Extended>(y);
+}
+
+Extended NthPrime(std::int32_t n) {
+    if (n <= 0)
+        return 0;
+    return static_cast<Extended>(primecount::nth_prime(n));
+}
+
+} // namespace calc
