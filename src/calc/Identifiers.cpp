@@ -1,0 +1,34 @@
+// Substitution of named values and parameters into expression text.
+#include "calc/Identifiers.h"
+
+#include "calc/NumCalc.h"
+#include "calc/Text1.h"
+
+namespace calc {
+
+void SubstituteIdentifier(std::string &text, const std::string &name, runtime::Extended value,
+                          bool callsExcluded) {
+    using namespace text;
+    if (name.empty())
+        return;
+    const std::string written = FormatResult(false, value);
+    std::size_t from = 1;
+    while (const std::size_t p = Find(text, name, from)) {
+        const std::size_t q = p + name.size() - 1;
+        // Outside the text At() gives '\0', which is neither, so the text's ends need no case.
+        const char after = At(text, q + 1);
+        const bool counted =
+            !IsNameChar(At(text, p - 1)) && !IsNameChar(after) && !(callsExcluded && after == '(');
+        if (!counted) {
+            from = p + 1;
+            continue;
+        }
+        const std::string replacement =
+            (after == '!' || after == '^') ? "{" + written + "}" : written;
+        ReplaceSpan(text, p, q, replacement);
+        // Go on after the value: a number text never holds a name that could count.
+        from = p + replacement.size();
+    }
+}
+
+} // namespace calc

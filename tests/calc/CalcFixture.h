@@ -1,0 +1,100 @@
+// A test fixture that gives every calculator test fresh tables, cleared error state, a fixed
+// random seed and a chosen decimal separator, with helpers to evaluate and compare.
+#pragma once
+
+#include "calc/CalcFuncs.h"
+#include "calc/CalcVars.h"
+#include "calc/NumCalc.h"
+
+#include "runtime/DecimalSeparator.h"
+#include "runtime/ErrorBox.h"
+#include "runtime/Faults.h"
+#include "runtime/Random.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace calc::testing {
+
+// What one evaluation gave: its value, the code of its first error (-1 when none), and
+// whether it ended with the silent abort (the value is then 0).
+struct EvalOutcome {
+    Extended value = 0;
+    int error = -1;
+    bool aborted = false;
+};
+
+// A "Kvarnelo" box that the calculator asked for.
+struct ShownBox {
+    std::string text;
+    std::string caption;
+    bool topmost = false;
+};
+
+class CalcFixture : public ::testing::Test {
+  protected:
+    void SetUp() override { Reset('.'); }
+    void TearDown() override {
+        runtime::SetErrorBoxHandler(nullptr);
+        runtime::UseLocaleDecimalSeparator();
+    }
+
+    void Reset(char separator) {
+        runtime::SetDecimalSeparator(separator);
+        InitVariables();
+        InitFunctions();
+        ErrorReported = false;
+        ErrorOccurred = false;
+        FirstError = -1;
+        ImmediateErrors = 0;
+        runtime::RandSeed(20240601);
+        boxes.clear();
+        runtime::SetErrorBoxHandler(
+            [this](const std::string &text, const std::string &caption, bool topmost) {
+                boxes.push_back({text, caption, topmost});
+            });
+    }
+
+    static EvalOutcome Eval(const std::string &text) {
+        EvalOutcome outcome;
+        try {
+            outcome.value = EvaluateExpression(text);
+        } catch (const runtime::EAbort &) {
+            outcome.aborted = true;
+        }
+        outcome.error = FirstError;
+        return outcome;
+    }
+
+    // A text written with "." as the decimal separator, in the current separator.
+    static std::string Local(std::string text) {
+        const char separator = runtime::DecimalSeparator();
+        for (char &c : text)
+            if (c == '.')
+                c = separator;
+        return text;
+    }
+
+    // The value that the calculator gives for a decimal text of at most 18 digits.
+    static Extended Value(const std::string &pointText) { return ParseReal(Local(pointText)); }
+
+    std::vector<ShownBox> boxes;
+};
+
+// The same fixture run once with "." and once with "," as the decimal separator.
+class CalcFixtureSep : public CalcFixture, public ::testing::WithParamInterface<char> {
+  protected:
+    void SetUp() override { Reset(GetParam()); }
+};
+
+inline std::string SeparatorName(const ::testing::TestParamInfo<char> &info) {
+    return info.param == ',' ? "Comma" : "Point";
+}
+
+#define CALC_BOTH_SEPARATORS(suite)                                                                \
+    INSTANTIATE_TEST_SUITE_P(Separators, suite, ::testing::Values('.', ','),                       \
+                             ::calc::testing::SeparatorName)
+
+} // namespace calc::testing
