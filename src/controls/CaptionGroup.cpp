@@ -1,0 +1,86 @@
+// The caption group: a group box whose title bar is re-applied at every paint.
+#include "controls/CaptionGroup.h"
+
+#include "platform/Align.h"
+#include "platform/Anchors.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace controls {
+
+TCaptionGroup::TCaptionGroup(QWidget *parent) : QGroupBox(parent) {
+    setTitle(QString());
+    m_captionPanel = new TPanelCaption(this);
+    UpdateCaption();
+    m_bevelInner = bvRaised;
+    m_bevelOuter = bvLowered;
+}
+
+TCaptionGroup::~TCaptionGroup() {
+    delete m_captionPanel;
+    m_captionPanel = nullptr;
+}
+
+int TCaptionGroup::Align() const {
+    return platform::Align(this);
+}
+void TCaptionGroup::setAlign(int align) {
+    platform::SetAlign(this, static_cast<platform::TAlign>(align));
+}
+int TCaptionGroup::Anchors() const {
+    return platform::Anchors(this);
+}
+void TCaptionGroup::setAnchors(int anchors) {
+    platform::SetAnchors(this, anchors);
+}
+
+void TCaptionGroup::setCaptionText(const QString &text) {
+    m_captionText = text;
+    UpdateCaption();
+}
+
+void TCaptionGroup::UpdateCaption() {
+    if (!title().isEmpty())
+        setTitle(QString());
+    const QRect bar(0, 0, width(), m_captionPanel->height());
+    if (m_captionPanel->geometry() != bar)
+        m_captionPanel->setGeometry(bar);
+    if (m_captionPanel->CaptionText() != m_captionText)
+        m_captionPanel->setCaptionText(m_captionText);
+}
+
+void TCaptionGroup::paintEvent(QPaintEvent *event) {
+    QGroupBox::paintEvent(event);
+    UpdateCaption();
+}
+
+void TCaptionGroup::mousePressEvent(QMouseEvent *event) {
+    const QPoint pos = event->position().toPoint();
+    emit OnMouseDown(event->button(), event->modifiers(), pos.x(), pos.y());
+    QGroupBox::mousePressEvent(event);
+}
+
+void TCaptionGroup::mouseMoveEvent(QMouseEvent *event) {
+    const QPoint pos = event->position().toPoint();
+    emit OnMouseMove(event->modifiers(), pos.x(), pos.y());
+    QGroupBox::mouseMoveEvent(event);
+}
+
+void TCaptionGroup::mouseReleaseEvent(QMouseEvent *event) {
+    const QPoint pos = event->position().toPoint();
+    emit OnMouseUp(event->button(), event->modifiers(), pos.x(), pos.y());
+    QGroupBox::mouseReleaseEvent(event);
+}
+
+void TCaptionGroup::keyPressEvent(QKeyEvent *event) {
+    int key = event->key();
+    emit OnKeyDown(key, event->modifiers());
+    if (key == 0) {
+        event->accept();
+        return;
+    }
+    QGroupBox::keyPressEvent(event);
+}
+
+} // namespace controls

@@ -1,0 +1,70 @@
+// TCaptionGroup: a group box whose title is a dark caption panel laid across its top.
+//
+// How a window sets it up: auto *g = new controls::TCaptionGroup(parent);
+// g->setGeometry(x, y, 217, 193); g->setCaptionText("Settings"); children are created with
+// the group as parent, in its coordinates, below the 23-pixel title bar.
+#pragma once
+
+#include "controls/PanelCaption.h"
+
+#include <QGroupBox>
+
+namespace controls {
+
+class TCaptionGroup : public QGroupBox {
+    Q_OBJECT
+    Q_PROPERTY(int Align READ Align WRITE setAlign)
+    Q_PROPERTY(int Anchors READ Anchors WRITE setAnchors)
+    Q_PROPERTY(QString CaptionText READ CaptionText WRITE setCaptionText)
+    Q_PROPERTY(int BevelInner READ BevelInner WRITE setBevelInner)
+    Q_PROPERTY(int BevelOuter READ BevelOuter WRITE setBevelOuter)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE setTabStop)
+
+  public:
+    explicit TCaptionGroup(QWidget *parent = nullptr);
+    ~TCaptionGroup() override;
+
+    int Align() const;
+    void setAlign(int align);
+    int Anchors() const;
+    void setAnchors(int anchors);
+    const QString &CaptionText() const { return m_captionText; }
+    void setCaptionText(const QString &text);
+    // Bevel settings of a windowed control; with no bevel kind they draw nothing.
+    int BevelInner() const { return m_bevelInner; }
+    void setBevelInner(int bevel) { m_bevelInner = bevel; }
+    int BevelOuter() const { return m_bevelOuter; }
+    void setBevelOuter(int bevel) { m_bevelOuter = bevel; }
+    // The group box's own title: cleared again at every paint, never shown.
+    QString Caption() const { return title(); }
+    void setCaption(const QString &caption) { setTitle(caption); }
+    bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
+    void setTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus); }
+
+    TPanelCaption *CaptionPanel() const { return m_captionPanel; }
+    // Clears the own title, lays the title bar across the top at the group's width and
+    // copies the title text down; changes only what differs.
+    void UpdateCaption();
+
+  signals:
+    void OnMouseMove(Qt::KeyboardModifiers modifiers, int x, int y);
+    void OnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void OnKeyDown(int &key, Qt::KeyboardModifiers modifiers);
+
+  protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+  private:
+    QString m_captionText;
+    TPanelCaption *m_captionPanel = nullptr;
+    int m_bevelInner = bvRaised;
+    int m_bevelOuter = bvLowered;
+};
+
+} // namespace controls

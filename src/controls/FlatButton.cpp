@@ -1,0 +1,216 @@
+// Painting, keys, mouse and focus of the flat button.
+#include "controls/FlatButton.h"
+
+#include "platform/Align.h"
+#include "platform/Anchors.h"
+#include "platform/Hint.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMetaMethod>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace controls {
+
+TColor ContrastColor(TColor fill) {
+    const TColor rgb = platform::ColorToRGB(fill);
+    const int mean = (platform::RedOf(rgb) + platform::GreenOf(rgb) + platform::BlueOf(rgb)) / 3;
+    return mean >= 128 ? platform::clBlack : platform::clWhite;
+}
+
+TColor FlatButtonFill(bool down, bool focused, TColor color) {
+    if (down)
+        return FlatButtonDownColor;
+    if (focused)
+        return FlatButtonFocusColor;
+    return color;
+}
+
+TFlatButton::TFlatButton(QWidget *parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+int TFlatButton::Align() const {
+    return platform::Align(this);
+}
+void TFlatButton::setAlign(int align) {
+    platform::SetAlign(this, static_cast<platform::TAlign>(align));
+}
+int TFlatButton::Anchors() const {
+    return platform::Anchors(this);
+}
+void TFlatButton::setAnchors(int anchors) {
+    platform::SetAnchors(this, anchors);
+}
+
+void TFlatButton::setCaption(const QString &caption) {
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    setWindowTitle(caption);
+    repaint();
+}
+
+TColor TFlatButton::Color() const {
+    if (m_parentColor && parentWidget()) {
+        const QWidget *p = parentWidget();
+        return platform::FromQColor(p->palette().color(p->backgroundRole()));
+    }
+    return m_color;
+}
+
+void TFlatButton::setColor(TColor color) {
+    if (color == m_color && !m_parentColor)
+        return;
+    m_color = color;
+    m_parentColor = false;
+    update();
+}
+
+void TFlatButton::setDown(bool down) {
+    if (down == m_down)
+        return;
+    m_down = down;
+    repaint();
+}
+
+void TFlatButton::setHint(const QString &hint) {
+    m_hint = hint;
+    platform::SetHint(this, hint);
+}
+
+void TFlatButton::setParentColor(bool parentColor) {
+    if (parentColor == m_parentColor)
+        return;
+    m_parentColor = parentColor;
+    update();
+}
+
+void TFlatButton::setTabStop(bool tabStop) {
+    // Focus by mouse is the button's own business (ClickFocus), so only Tab is enabled.
+    setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus);
+}
+
+bool TFlatButton::event(QEvent *event) {
+    // The parent's colour shows through ParentColor: follow it when it changes.
+    if (event->type() == QEvent::ParentChange || event->type() == QEvent::ParentAboutToChange)
+        update();
+    return QWidget::event(event);
+}
+
+void TFlatButton::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    const int w = width();
+    const int h = height();
+    const bool focused = hasFocus();
+    const TColor fillColor = FlatButtonFill(m_down, focused, Color());
+    const QColor fill = platform::ToQColor(fillColor);
+    const QColor contrast = platform::ToQColor(ContrastColor(fillColor));
+
+    // The outline on the outermost pixels, the fill inside.
+    painter.fillRect(rect(), contrast);
+    if (w > 2 && h > 2)
+        painter.fillRect(QRect(1, 1, w - 2, h - 2), fill);
+
+    if (!m_caption.isEmpty()) {
+        const QFontMetrics metrics(font());
+        const int textWidth = metrics.horizontalAdvance(m_caption);
+        const int textHeight = metrics.height();
+        const int x = w / 2 - textWidth / 2;
+        const int y = h / 2 - textHeight / 2;
+        painter.fillRect(QRect(x, y, textWidth, textHeight), fill);
+        painter.setFont(font());
+        painter.setPen(contrast);
+        painter.drawText(QPoint(x, y + metrics.ascent()), m_caption);
+    }
+
+    if (focused) {
+        // The dotted focus rectangle inverts every other pixel of its frame.
+        const QRect frame(QPoint(4, 4), QPoint(w - 6, h - 6));
+        if (frame.width() > 0 && frame.height() > 0) {
+            painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+            auto dot = [&](int x, int y) {
+                if ((x + y) % 2 == 0)
+                    painter.fillRect(QRect(x, y, 1, 1), Qt::white);
+            };
+            for (int x = frame.left(); x <= frame.right(); ++x) {
+                dot(x, frame.top());
+                if (frame.bottom() != frame.top())
+                    dot(x, frame.bottom());
+            }
+            for (int y = frame.top() + 1; y < frame.bottom(); ++y) {
+                dot(frame.left(), y);
+                if (frame.right() != frame.left())
+                    dot(frame.right(), y);
+            }
+        }
+    }
+}
+
+void TFlatButton::pressed(QMouseEvent *event, bool armClick) {
+    const QPoint pos = event->position().toPoint();
+    emit OnMouseDown(event->button(), event->modifiers(), pos.x(), pos.y());
+    if (event->button() == Qt::LeftButton)
+        m_clickArmed = armClick;
+    if (m_clickFocus && isVisible() && isEnabled())
+        setFocus(Qt::MouseFocusReason);
+    event->accept();
+}
+
+void TFlatButton::mousePressEvent(QMouseEvent *event) {
+    pressed(event, true);
+}
+
+// The second press of a double click is a press too, but its release is no click.
+void TFlatButton::mouseDoubleClickEvent(QMouseEvent *event) {
+    pressed(event, false);
+}
+
+void TFlatButton::mouseReleaseEvent(QMouseEvent *event) {
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && m_clickArmed) {
+        m_clickArmed = false;
+        if (rect().contains(pos))
+            emit OnClick();
+    }
+    emit OnMouseUp(event->button(), event->modifiers(), pos.x(), pos.y());
+    event->accept();
+}
+
+void TFlatButton::keyPressEvent(QKeyEvent *event) {
+    int key = event->key();
+    emit OnKeyDown(key, event->modifiers());
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        isSignalConnected(QMetaMethod::fromSignal(&TFlatButton::OnClick)))
+        emit OnClick();
+    if (!event->text().isEmpty() && event->text().at(0).isPrint()) {
+        QChar character = event->text().at(0);
+        emit OnKeyPress(character);
+    }
+    // The key is not consumed: it goes on to the parent.
+    event->ignore();
+}
+
+void TFlatButton::keyReleaseEvent(QKeyEvent *event) {
+    if (!event->isAutoRepeat()) {
+        int key = event->key();
+        emit OnKeyUp(key, event->modifiers());
+    }
+    event->ignore();
+}
+
+void TFlatButton::focusInEvent(QFocusEvent *event) {
+    repaint();
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit OnEnter();
+}
+
+void TFlatButton::focusOutEvent(QFocusEvent *event) {
+    repaint();
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit OnExit();
+}
+
+} // namespace controls

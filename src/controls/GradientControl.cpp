@@ -1,0 +1,169 @@
+// The gradient band's step arithmetic and painting.
+#include "controls/GradientControl.h"
+
+#include "platform/Align.h"
+#include "platform/Anchors.h"
+#include "platform/Fonts.h"
+#include "runtime/Rounding.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+
+namespace controls {
+
+using runtime::Extended;
+
+std::vector<TColor> GradientSteps(TColor color1, TColor color2, int n) {
+    std::vector<TColor> steps;
+    if (n <= 0)
+        return steps;
+    const Extended count = n;
+    Extended r = platform::RedOf(color1);
+    Extended g = platform::GreenOf(color1);
+    Extended b = platform::BlueOf(color1);
+    const Extended dr = (platform::RedOf(color2) - platform::RedOf(color1)) / count;
+    const Extended dg = (platform::GreenOf(color2) - platform::GreenOf(color1)) / count;
+    const Extended db = (platform::BlueOf(color2) - platform::BlueOf(color1)) / count;
+    auto channel = [](Extended v) {
+        return std::clamp(static_cast<int>(runtime::RoundHalfEven(v)), 0, 255);
+    };
+    steps.reserve(static_cast<std::size_t>(n) + 1);
+    for (int i = 0; i <= n; ++i) {
+        steps.push_back(platform::RGBColor(channel(r), channel(g), channel(b)));
+        // Running sums, never start + i * step: each addition's rounding counts.
+        r += dr;
+        g += dg;
+        b += db;
+    }
+    return steps;
+}
+
+TGradientControl::TGradientControl(QWidget *parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+int TGradientControl::Align() const {
+    return platform::Align(this);
+}
+void TGradientControl::setAlign(int align) {
+    platform::SetAlign(this, static_cast<platform::TAlign>(align));
+}
+int TGradientControl::Anchors() const {
+    return platform::Anchors(this);
+}
+void TGradientControl::setAnchors(int anchors) {
+    platform::SetAnchors(this, anchors);
+}
+
+void TGradientControl::changed() {
+    repaint();
+}
+
+void TGradientControl::setBorderWidth(int width) {
+    if (width != m_borderWidth) {
+        m_borderWidth = width;
+        changed();
+    }
+}
+
+void TGradientControl::setBorderColor(TColor color) {
+    if (color != m_borderColor) {
+        m_borderColor = color;
+        changed();
+    }
+}
+
+void TGradientControl::setColor1(TColor color) {
+    const TColor rgb = platform::ColorToRGB(color);
+    if (rgb != m_color1) {
+        m_color1 = rgb;
+        changed();
+    }
+}
+
+void TGradientControl::setColor2(TColor color) {
+    const TColor rgb = platform::ColorToRGB(color);
+    if (rgb != m_color2) {
+        m_color2 = rgb;
+        changed();
+    }
+}
+
+void TGradientControl::setCaption(const QString &caption) {
+    if (caption != m_caption) {
+        m_caption = caption;
+        changed();
+    }
+}
+
+void TGradientControl::setGradientDirection(TGradientDirection direction) {
+    if (direction != m_direction) {
+        m_direction = direction;
+        changed();
+    }
+}
+
+void TGradientControl::setFontColor(TColor color) {
+    if (color != m_fontColor) {
+        m_fontColor = color;
+        changed();
+    }
+}
+
+void TGradientControl::setFontName(const QString &name) {
+    if (name != m_fontName) {
+        m_fontName = name;
+        changed();
+    }
+}
+
+void TGradientControl::setFontSize(int size) {
+    if (size != m_fontSize) {
+        m_fontSize = size;
+        changed();
+    }
+}
+
+void TGradientControl::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    const int w = width();
+    const int h = height();
+    const bool horizontal = m_direction == gdHorizontal;
+    const std::vector<TColor> steps = GradientSteps(m_color1, m_color2, horizontal ? w : h);
+    // Line N lies outside the band; the painter's clip drops it.
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const int at = static_cast<int>(i);
+        const QRect line = horizontal ? QRect(at, 0, 1, h) : QRect(0, at, w, 1);
+        painter.fillRect(line, platform::ToQColor(steps[i]));
+    }
+
+    if (m_borderWidth > 0) {
+        // A pen of BorderWidth centred on the outermost pixels: its inner half shows.
+        const QColor border = platform::ToQColor(m_borderColor);
+        const int inner = (m_borderWidth + 1) / 2;
+        const int t = std::min(inner, h);
+        const int s = std::min(inner, w);
+        painter.fillRect(QRect(0, 0, w, t), border);
+        painter.fillRect(QRect(0, h - t, w, t), border);
+        painter.fillRect(QRect(0, 0, s, h), border);
+        painter.fillRect(QRect(w - s, 0, s, h), border);
+    }
+
+    if (!m_caption.isEmpty()) {
+        if (!m_fontName.isEmpty())
+            m_drawFace = m_fontName;
+        if (m_drawFace.isEmpty())
+            m_drawFace = QLatin1String(platform::DefaultFontFace);
+        const int points = m_fontSize != 0 ? m_fontSize : platform::DefaultFontPoints;
+        const QFont font =
+            platform::DesignFont(m_drawFace, platform::PointsToPixels(std::abs(points)));
+        const QFontMetrics metrics(font);
+        painter.setFont(font);
+        painter.setPen(platform::ToQColor(m_fontColor));
+        const int y = h / 2 - metrics.height() / 2;
+        painter.drawText(QPoint(12, y + metrics.ascent()), m_caption);
+    }
+}
+
+} // namespace controls

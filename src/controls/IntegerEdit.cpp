@@ -1,0 +1,226 @@
+// The integer edit box's key filter, arrow-key stepping and text corrections.
+#include "controls/IntegerEdit.h"
+
+#include "platform/Anchors.h"
+#include "platform/Text.h"
+#include "runtime/IntText.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QValidator>
+#include <optional>
+
+namespace controls {
+namespace {
+
+bool selectAllPending = false;
+
+bool ReadInt(const QString &text, std::int32_t &value) {
+    return runtime::TryStrToInt(platform::ToCp1252(text), value);
+}
+
+// The character a key press types, as the edit control would receive it; none for keys
+// that only move, delete or paste (arrows, Delete, Shift+Insert).
+std::optional<QChar> TypedCharacter(const QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+        return QChar(8);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QChar(13);
+    case Qt::Key_Escape:
+        return QChar(27);
+    default:
+        break;
+    }
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier) && event->key() >= Qt::Key_A &&
+        event->key() <= Qt::Key_Z)
+        return QChar(static_cast<char16_t>(event->key() - Qt::Key_A + 1));
+    const QString text = event->text();
+    if (!text.isEmpty() && text.at(0).isPrint())
+        return text.at(0);
+    return std::nullopt;
+}
+
+bool Allowed(QChar c) {
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QChar(8) ||
+           c == QLatin1Char('.');
+}
+
+// The user can never edit past the length limit; the program's writes are not checked.
+class LengthValidator : public QValidator {
+  public:
+    explicit LengthValidator(const TIntegerEdit *edit) : QValidator(nullptr), m_edit(edit) {}
+    State validate(QString &input, int &) const override {
+        const int limit = m_edit->MaxLength();
+        return limit > 0 && input.size() > limit ? Invalid : Acceptable;
+    }
+
+  private:
+    const TIntegerEdit *m_edit;
+};
+
+} // namespace
+
+TIntegerEdit::TIntegerEdit(QWidget *parent) : QLineEdit(parent) {
+    auto *lengthValidator = new LengthValidator(this);
+    lengthValidator->setParent(this);
+    setValidator(lengthValidator);
+    setAcceptDrops(false);
+    connect(this, &QLineEdit::textChanged, this, &TIntegerEdit::Change);
+}
+
+int TIntegerEdit::Anchors() const {
+    return platform::Anchors(this);
+}
+void TIntegerEdit::setAnchors(int anchors) {
+    platform::SetAnchors(this, anchors);
+}
+
+void TIntegerEdit::setMaxLength(int length) {
+    m_maxLength = length < 0 ? 0 : length;
+}
+
+bool TIntegerEdit::SelectAllPending() {
+    return selectAllPending;
+}
+void TIntegerEdit::setSelectAllPending(bool pending) {
+    selectAllPending = pending;
+}
+
+void TIntegerEdit::writeText(const QString &newText) {
+    if (newText != text())
+        setText(newText);
+}
+
+void TIntegerEdit::writeInt(std::int64_t value) {
+    writeText(platform::FromCp1252(runtime::IntToStr(value)));
+}
+
+void TIntegerEdit::Change() {
+    if (text().isEmpty())
+        return;
+    std::int32_t value = 0;
+    if (!ReadInt(text(), value)) {
+        writeInt(m_min);
+    } else {
+        if (value > m_max)
+            writeInt(m_max);
+        // Plain decimal form: no leading zeros, blanks or plus sign.
+        if (ReadInt(text(), value))
+            writeInt(value);
+        else
+            writeInt(m_min);
+    }
+    emit OnChange();
+}
+
+void TIntegerEdit::KeyDown(int &key) {
+    selectAllPending = false;
+    if (key != Qt::Key_Up && key != Qt::Key_Down)
+        return;
+    const bool up = key == Qt::Key_Up;
+    std::int32_t value = 0;
+    bool ok = ReadInt(text(), value);
+    if (ok) {
+        // 64 bits: one past the 32-bit range is a text the next reading rejects.
+        writeInt(static_cast<std::int64_t>(value) + (up ? 1 : -1));
+        ok = ReadInt(text(), value);
+        if (ok && up && value > m_max)
+            writeInt(m_max);
+        else if (ok && !up && value < m_min)
+            writeInt(m_min);
+    }
+    if (ok)
+        selectAllPending = true;
+    else
+        writeText(QString());
+}
+
+bool TIntegerEdit::KeyPress(QChar &key) {
+    emit OnKeyPress(key);
+    return Allowed(key);
+}
+
+void TIntegerEdit::keyPressEvent(QKeyEvent *event) {
+    const std::optional<QChar> typed = TypedCharacter(event);
+    int key = event->key();
+    KeyDown(key);
+    emit OnKeyDown(key, event->modifiers());
+
+    if (!typed) {
+        if (key == 0)
+            event->accept();
+        else if (event->matches(QKeySequence::Paste))
+            paste();
+        else
+            QLineEdit::keyPressEvent(event);
+        return;
+    }
+
+    // The typed character arrives whether or not a key-down handler cleared the key.
+    QChar character = *typed;
+    if (!KeyPress(character)) {
+        // Enter and Esc go on to the window (its default and cancel buttons).
+        if (*typed == QChar(13) || *typed == QChar(27))
+            event->ignore();
+        else
+            event->accept();
+        return;
+    }
+    event->accept();
+    if (character == QChar(8)) {
+        backspace();
+        return;
+    }
+    if (m_maxLength > 0 && text().size() - selectedText().size() >= m_maxLength)
+        return;
+    insert(QString(character));
+}
+
+void TIntegerEdit::keyReleaseEvent(QKeyEvent *event) {
+    // Auto-repeat sends no key-up of its own on the desktop this box was designed for.
+    if (event->isAutoRepeat()) {
+        QLineEdit::keyReleaseEvent(event);
+        return;
+    }
+    if (selectAllPending)
+        selectAll();
+    int key = event->key();
+    emit OnKeyUp(key, event->modifiers());
+    QLineEdit::keyReleaseEvent(event);
+}
+
+void TIntegerEdit::paste() {
+    if (isReadOnly())
+        return;
+    QString clip = QApplication::clipboard()->text();
+    // A single-line box takes the first line only.
+    const qsizetype lineEnd = clip.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+    if (lineEnd >= 0)
+        clip.truncate(lineEnd);
+    if (m_maxLength > 0) {
+        const qsizetype room = m_maxLength - (text().size() - selectedText().size());
+        clip.truncate(std::max<qsizetype>(0, room));
+    }
+    if (!clip.isEmpty() || hasSelectedText())
+        insert(clip);
+}
+
+void TIntegerEdit::contextMenuEvent(QContextMenuEvent *event) {
+    QMenu *menu = createStandardContextMenu();
+    if (QAction *pasteAction = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
+        disconnect(pasteAction, &QAction::triggered, nullptr, nullptr);
+        connect(pasteAction, &QAction::triggered, this, &TIntegerEdit::paste);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+} // namespace controls

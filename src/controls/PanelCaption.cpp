@@ -1,0 +1,169 @@
+// The caption panel: a frameless panel entirely covered by its gradient band.
+#include "controls/PanelCaption.h"
+
+#include "platform/Align.h"
+#include "platform/Anchors.h"
+#include "platform/Fonts.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace controls {
+namespace {
+
+// One bevel ring, light on the top and left edges and dark on the others (or reversed).
+void DrawBevel(QPainter &painter, QRect &area, int cut) {
+    if (cut == bvNone)
+        return;
+    if (cut != bvSpace) {
+        const QColor light = platform::ToQColor(platform::clBtnHighlight);
+        const QColor dark = platform::ToQColor(platform::clBtnShadow);
+        const QColor topLeft = cut == bvRaised ? light : dark;
+        const QColor bottomRight = cut == bvRaised ? dark : light;
+        painter.fillRect(QRect(area.left(), area.top(), area.width(), 1), topLeft);
+        painter.fillRect(QRect(area.left(), area.top(), 1, area.height()), topLeft);
+        painter.fillRect(QRect(area.left(), area.bottom(), area.width(), 1), bottomRight);
+        painter.fillRect(QRect(area.right(), area.top(), 1, area.height()), bottomRight);
+    }
+    area.adjust(1, 1, -1, -1);
+}
+
+} // namespace
+
+TPanelCaption::TPanelCaption(QWidget *parent) : QWidget(parent) {
+    resize(width(), PanelCaptionHeight);
+    m_bevelInner = bvNone;
+    m_bevelOuter = bvNone;
+    m_borderStyle = bsNone;
+    m_color = platform::clBtnShadow;
+    m_alignment = Qt::AlignLeft;
+    QFont panelFont(QLatin1String("Tahoma"));
+    panelFont.setPixelSize(platform::PointsToPixels(8));
+    panelFont.setBold(true);
+    setFont(panelFont);
+    m_caption.clear();
+
+    m_band = new TGradientControl(this);
+    m_band->setColor1(platform::clBlack);
+    m_band->setColor2(0x00444444);
+    m_band->setFontName(QStringLiteral("Tahoma"));
+    m_band->setFontSize(10);
+    m_band->setFontColor(platform::clWhite);
+    m_band->setBorderWidth(1);
+    m_band->setBorderColor(m_band->Color1());
+    m_band->setGradientDirection(gdVertical);
+    m_band->setAlign(platform::alClient);
+    m_band->setCaption(m_captionText);
+}
+
+TPanelCaption::~TPanelCaption() {
+    delete m_band;
+    m_band = nullptr;
+}
+
+int TPanelCaption::Align() const {
+    return platform::Align(this);
+}
+void TPanelCaption::setAlign(int align) {
+    platform::SetAlign(this, static_cast<platform::TAlign>(align));
+}
+int TPanelCaption::Anchors() const {
+    return platform::Anchors(this);
+}
+void TPanelCaption::setAnchors(int anchors) {
+    platform::SetAnchors(this, anchors);
+}
+
+void TPanelCaption::setAlignment(int alignment) {
+    if (alignment != m_alignment) {
+        m_alignment = alignment;
+        update();
+    }
+}
+
+void TPanelCaption::setColor(TColor color) {
+    if (color != m_color) {
+        m_color = color;
+        update();
+    }
+}
+
+void TPanelCaption::setBevelInner(int bevel) {
+    if (bevel != m_bevelInner) {
+        m_bevelInner = bevel;
+        update();
+    }
+}
+
+void TPanelCaption::setBevelOuter(int bevel) {
+    if (bevel != m_bevelOuter) {
+        m_bevelOuter = bevel;
+        update();
+    }
+}
+
+void TPanelCaption::setBorderStyle(int style) {
+    if (style != m_borderStyle) {
+        m_borderStyle = style;
+        update();
+    }
+}
+
+void TPanelCaption::setCaption(const QString &caption) {
+    if (caption != m_caption) {
+        m_caption = caption;
+        update();
+    }
+}
+
+void TPanelCaption::setCaptionText(const QString &text) {
+    m_captionText = text;
+    m_band->setCaption(text);
+}
+
+void TPanelCaption::paintEvent(QPaintEvent *) {
+    {
+        // The base panel: colour, frame and its own caption (all hidden under the band).
+        QPainter painter(this);
+        QRect area = rect();
+        if (m_borderStyle == bsSingle) {
+            painter.fillRect(rect(), platform::ToQColor(platform::clWindowFrame));
+            area.adjust(1, 1, -1, -1);
+        }
+        DrawBevel(painter, area, m_bevelOuter);
+        DrawBevel(painter, area, m_bevelInner);
+        painter.fillRect(area, platform::ToQColor(m_color));
+        if (!m_caption.isEmpty()) {
+            painter.setFont(font());
+            painter.setPen(platform::ToQColor(platform::clWhite));
+            painter.drawText(area, m_alignment | Qt::AlignVCenter, m_caption);
+        }
+    }
+    // Whatever was set, the frame is switched off again.
+    if (m_bevelInner != bvNone)
+        setBevelInner(bvNone);
+    if (m_bevelOuter != bvNone)
+        setBevelOuter(bvNone);
+    if (m_borderStyle != bsNone)
+        setBorderStyle(bsNone);
+}
+
+void TPanelCaption::mousePressEvent(QMouseEvent *event) {
+    const QPoint pos = event->position().toPoint();
+    emit OnMouseDown(event->button(), event->modifiers(), pos.x(), pos.y());
+    QWidget::mousePressEvent(event);
+}
+
+void TPanelCaption::mouseMoveEvent(QMouseEvent *event) {
+    const QPoint pos = event->position().toPoint();
+    emit OnMouseMove(event->modifiers(), pos.x(), pos.y());
+    QWidget::mouseMoveEvent(event);
+}
+
+void TPanelCaption::mouseReleaseEvent(QMouseEvent *event) {
+    const QPoint pos = event->position().toPoint();
+    emit OnMouseUp(event->button(), event->modifiers(), pos.x(), pos.y());
+    QWidget::mouseReleaseEvent(event);
+}
+
+} // namespace controls
