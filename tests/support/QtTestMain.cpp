@@ -1,5 +1,7 @@
 // The entry point of the widget test programs: a QApplication on the offscreen platform
-// around GoogleTest.
+// around GoogleTest, with the designs' fonts registered.
+#include "platform/Fonts.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -7,6 +9,7 @@ int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    platform::RegisterFonts();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
