@@ -10,6 +10,7 @@ bool ErrorReported = false;
 bool ErrorOccurred = false;
 std::uint16_t ImmediateErrors = 0;
 int FirstError = -1;
+std::string FirstErrorMessage;
 
 // The escapes are split from the text after them so that no letter is read as a hex digit.
 std::string CalcErrorMessage(TCalcError code, const std::string &detail) {
@@ -70,8 +71,10 @@ void RaiseCalcError(TCalcError code, const std::string &detail) {
     const bool alreadyReported = ErrorReported;
     ErrorReported = true;
     ErrorOccurred = true;
-    if (FirstError < 0)
+    if (FirstError < 0) {
         FirstError = code;
+        FirstErrorMessage = message;
+    }
     if (alreadyReported || immediate)
         throw runtime::EAbort();
 }

@@ -171,6 +171,7 @@ void ReportFailure() {
 Extended EvaluateExpression(const std::string &text) {
     ErrorOccurred = false;
     FirstError = -1;
+    FirstErrorMessage.clear();
     if (text.empty())
         return 0;
     ErrorReported = false;

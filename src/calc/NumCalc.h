@@ -36,6 +36,8 @@ extern bool ErrorOccurred;
 extern std::uint16_t ImmediateErrors;
 // The code of the first error reported since the current evaluation began, or -1.
 extern int FirstError;
+// The message composed for that first error (Windows-1252); empty when none.
+extern std::string FirstErrorMessage;
 
 // The Windows-1252 message text of a code.
 std::string CalcErrorMessage(TCalcError code, const std::string &detail);

@@ -48,6 +48,7 @@ class CalcFixture : public ::testing::Test {
         ErrorReported = false;
         ErrorOccurred = false;
         FirstError = -1;
+        FirstErrorMessage.clear();
         ImmediateErrors = 0;
         runtime::RandSeed(20240601);
         boxes.clear();
