@@ -141,6 +141,12 @@ Extended PrevPrime(Extended x) {
 Extended NthPrime(std::int32_t n) {
     if (n <= 0)
         return 0;
+    // One thread keeps the program single-threaded and is no slower on a busy machine.
+    static const bool singleThreaded = [] {
+        primecount::set_num_threads(1);
+        return true;
+    }();
+    (void)singleThreaded;
     return static_cast<Extended>(primecount::nth_prime(n));
 }
 
