@@ -1,0 +1,125 @@
+// The About window's design and its focus on OK.
+#include "game/AboutWin.h"
+
+#include "controls/TranslationInfoButton.h"
+#include "game/Resources.h"
+#include "platform/Align.h"
+#include "platform/Colors.h"
+#include "platform/Fonts.h"
+#include "platform/Screen.h"
+#include "platform/Shape.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace game {
+
+namespace {
+
+QLabel *AutoLabel(QWidget *parent, const QString &caption, int left, int top) {
+    auto *label = new QLabel(caption, parent);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+Tabout::Tabout(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setWindowTitle(QStringLiteral("About Quintara"));
+    setFont(platform::DesignFont(QStringLiteral("Tahoma"), 11));
+    setFixedSize(373, 261);
+    move((platform::ScreenWidth() - width()) / 2, (platform::ScreenHeight() - height()) / 2);
+
+    Panel1 = new QWidget(this);
+    platform::SetAlign(Panel1, platform::alClient);
+    QPalette white = Panel1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Panel1->setPalette(white);
+    Panel1->setAutoFillBackground(true);
+
+    Panel2 = new platform::TShape(Panel1);
+    Panel2->setGeometry(0, 0, 73, 261);
+    platform::SetAlign(Panel2, platform::alLeft);
+    Panel2->setPenColor(platform::clHighlight);
+    Panel2->setBrushColor(platform::clHighlight);
+
+    Shape1 = new platform::TShape(Panel1);
+    Shape1->setGeometry(73, 0, 300, 261);
+    platform::SetAlign(Shape1, platform::alClient);
+    Shape1->setPenColor(platform::clWhite);
+
+    logo = new QLabel(Panel1);
+    logo->setPixmap(ApplicationIcon().pixmap(32, 32));
+    logo->setGeometry(20, 8, 32, 32);
+    logo->setAccessibleName(QStringLiteral("Quintara icon"));
+
+    Label1 = AutoLabel(Panel1, QStringLiteral("Quintara"), 88, 8);
+    Label1->setFont(platform::DesignFont(QStringLiteral("Verdana"), 16, true));
+    Label1->adjustSize();
+    Label2 = AutoLabel(Panel1, QStringLiteral("A puzzle game about integer sequences."), 88, 33);
+    Label2->setFont(platform::DesignFont(QStringLiteral("Tahoma"), 11));
+    Label2->adjustSize();
+
+    Label5 = new QLabel(QStringLiteral("Version:"), Panel1);
+    Label5->setGeometry(80, 77, 94, 13);
+    Label5->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    ver = AutoLabel(Panel1, QStringLiteral("Unknown"), 184, 77);
+
+    copyinfo = new QPlainTextEdit(Panel1);
+    copyinfo->setGeometry(88, 152, 273, 59);
+    copyinfo->setReadOnly(true);
+    copyinfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    copyinfo->setFocusPolicy(Qt::ClickFocus);
+    copyinfo->setTabChangesFocus(true);
+    copyinfo->setPlainText(QStringLiteral(
+        "Quintara may be copied and passed on freely, as long as it is passed on unchanged "
+        "and free of charge.\n"
+        "Comments and suggestions are welcome at quintara@example.org."));
+    QPalette base = copyinfo->palette();
+    base.setColor(QPalette::Base, Qt::white);
+    copyinfo->setPalette(base);
+
+    ok = new QPushButton(QStringLiteral("OK"), Panel1);
+    ok->setGeometry(288, 225, 73, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::close);
+
+    TranslationInfoButton1 = new controls::TTranslationInfoButton(this);
+    TranslationInfoButton1->setGeometry(88, 224, 100, 24);
+    TranslationInfoButton1->raise();
+
+    setTabOrder(ok, copyinfo);
+    FormCreate();
+}
+
+void Tabout::FormCreate() {
+    ver->setText(QStringLiteral("1.0.0.1"));
+    ver->adjustSize();
+}
+
+void Tabout::FormActivate() {
+    ok->setFocus();
+}
+
+void Tabout::changeEvent(QEvent *event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void Tabout::reject() {
+    close();
+}
+
+void Tabout::closeEvent(QCloseEvent *event) {
+    // Not QDialog's closeEvent, which would turn the close into a reject.
+    event->accept();
+}
+
+} // namespace game

@@ -1,0 +1,418 @@
+// The puzzle window: its design, the layout on show and resize, the switch between full
+// screen and a window, submissions and the solution display.
+#include "game/DisplayFrm.h"
+
+#include "calc/CalcFuncs.h"
+#include "calc/CalcVars.h"
+#include "controls/FlatButton.h"
+#include "controls/GradientControl.h"
+#include "game/Submission.h"
+#include "platform/Align.h"
+#include "platform/Anchors.h"
+#include "platform/Colors.h"
+#include "platform/Fonts.h"
+#include "platform/Guarded.h"
+#include "platform/Messages.h"
+#include "platform/ModalForm.h"
+#include "platform/Screen.h"
+#include "platform/Shape.h"
+#include "platform/Text.h"
+#include "runtime/IntText.h"
+#include "runtime/Random.h"
+#include "runtime/Rounding.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QShowEvent>
+#include <QWindow>
+
+namespace game {
+
+namespace {
+
+using platform::akBottom;
+using platform::akLeft;
+using platform::akRight;
+using platform::akTop;
+
+const QColor Black(0, 0, 0);
+const QColor Grey(128, 128, 128);
+
+void SetBackground(QWidget *widget, const QColor &colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void SetTextColour(QWidget *widget, const QColor &colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+// A panel without bevel: a plain area in a colour of its own.
+QWidget *Panel(QWidget *parent, const QRect &bounds, const QColor &colour) {
+    auto *panel = new QWidget(parent);
+    panel->setGeometry(bounds);
+    SetBackground(panel, colour);
+    return panel;
+}
+
+// A term box: borderless black edit box with large white digits.
+QLineEdit *TermBox(QWidget *parent, int left, const QString &accessibleName) {
+    auto *box = new QLineEdit(QStringLiteral("0"), parent);
+    box->setGeometry(left, 3, 121, 39);
+    box->setFrame(false);
+    box->setFont(platform::DesignFont(QStringLiteral("Arial Narrow"), 27));
+    SetBackground(box, Black);
+    SetTextColour(box, Qt::white);
+    box->setTextMargins(0, 0, 0, 0);
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QLabel *Label(QWidget *parent, const QString &caption, const QFont &font) {
+    auto *label = new QLabel(caption, parent);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    SetTextColour(label, Qt::white);
+    label->adjustSize();
+    return label;
+}
+
+platform::TShape *WhiteLine(QWidget *parent, const QRect &bounds) {
+    auto *line = new platform::TShape(parent);
+    line->setGeometry(bounds);
+    line->setPenColor(platform::clWhite);
+    return line;
+}
+
+bool WindowManagerPlacesWindows() {
+    const QString name = QGuiApplication::platformName();
+    return name != QLatin1String("offscreen") && name != QLatin1String("minimal");
+}
+
+// The design's client area, against which the anchors take their distances.
+constexpr int DesignWidth = 792;
+constexpr int DesignHeight = 566;
+constexpr int MinimumWidth = 800;
+constexpr int MinimumHeight = 300;
+
+} // namespace
+
+TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::FramelessWindowHint) {
+    setWindowTitle(QStringLiteral("Quintara"));
+    SetBackground(this, Black);
+    setFont(platform::DesignFont(QStringLiteral("Tahoma"), 16));
+    SetTextColour(this, Qt::white);
+    resize(DesignWidth, DesignHeight);
+
+    GradientControl2 = new controls::TGradientControl(this);
+    GradientControl2->setGeometry(0, 0, 795, 64);
+    GradientControl2->setColor1(platform::clSilver);
+    GradientControl2->setColor2(platform::clBlack);
+    GradientControl2->setGradientDirection(controls::gdHorizontal);
+    GradientControl2->setBorderWidth(0);
+    GradientControl2->setBorderColor(platform::clBlack);
+    GradientControl2->setFontColor(platform::clBlack);
+    GradientControl2->setFontSize(0);
+    GradientControl2->setFontName(QString());
+    GradientControl2->setCaption(QString());
+    platform::SetAnchors(GradientControl2, akLeft | akTop | akRight);
+
+    Line1 = WhiteLine(this, QRect(0, 64, 795, 1));
+    platform::SetAnchors(Line1, akLeft | akTop | akRight);
+
+    GradientControl1 = new controls::TGradientControl(this);
+    GradientControl1->setGeometry(0, 505, 795, 64);
+    GradientControl1->setColor1(platform::clBlack);
+    GradientControl1->setColor2(platform::clSilver);
+    GradientControl1->setGradientDirection(controls::gdHorizontal);
+    GradientControl1->setBorderWidth(0);
+    GradientControl1->setBorderColor(platform::clBlack);
+    GradientControl1->setFontColor(platform::clBlack);
+    GradientControl1->setFontSize(0);
+    GradientControl1->setFontName(QString());
+    platform::SetAnchors(GradientControl1, akLeft | akRight | akBottom);
+
+    Line2 = WhiteLine(this, QRect(-3, 504, 795, 1));
+    platform::SetAnchors(Line2, akLeft | akRight | akBottom);
+
+    btnExit = new controls::TFlatButton(this);
+    btnExit->setGeometry(674, 520, 100, 33);
+    btnExit->setCaption(QStringLiteral("Exit"));
+    btnExit->setClickFocus(true);
+    btnExit->setColor(platform::clSilver);
+    btnExit->setParentColor(false);
+    btnExit->setDown(false);
+    btnExit->setTabStop(true);
+    btnExit->setAccessibleName(QStringLiteral("Exit"));
+    platform::SetAnchors(btnExit, akRight | akBottom);
+    connect(btnExit, &controls::TFlatButton::OnClick, this,
+            [this] { platform::Guarded([this] { CloseSim(); }); });
+
+    pnIe = Panel(this, QRect(8, 144, 777, 49), Black);
+    const platform::TAlign edges[] = {platform::alTop, platform::alBottom, platform::alLeft,
+                                      platform::alRight};
+    for (std::size_t i = 0; i < Shapes.size(); ++i) {
+        Shapes[i] = WhiteLine(pnIe, QRect(0, 0, 1, 1));
+        platform::SetAlign(Shapes[i], edges[i]);
+    }
+    ie1 = TermBox(pnIe, 2, QStringLiteral("Term 1"));
+    ie2 = TermBox(pnIe, 146, QStringLiteral("Term 2"));
+    ie3 = TermBox(pnIe, 290, QStringLiteral("Term 3"));
+    ie4 = TermBox(pnIe, 434, QStringLiteral("Term 4"));
+    for (QLineEdit *box : {ie1, ie2, ie3, ie4}) {
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setCursor(Qt::ArrowCursor);
+    }
+    ieX = TermBox(pnIe, 578, QStringLiteral("Term 5, your answer"));
+    ieX->installEventFilter(this);
+
+    btnEval = new controls::TFlatButton(pnIe);
+    btnEval->setGeometry(720, 5, 52, 39);
+    btnEval->setCaption(QStringLiteral("OK"));
+    btnEval->setClickFocus(true);
+    btnEval->setDown(false);
+    btnEval->setTabStop(true);
+    btnEval->setAccessibleName(QStringLiteral("OK"));
+    connect(btnEval, &controls::TFlatButton::OnClick, this,
+            [this] { platform::Guarded([this] { Eval(); }); });
+
+    const QFont labelFont = platform::DesignFont(QStringLiteral("Tahoma"), 13);
+    const int labelLefts[] = {123, 267, 411, 555, 699};
+    for (std::size_t i = 0; i < Labels.size(); ++i) {
+        Labels[i] = Label(pnIe, QStringLiteral("(%1)").arg(i + 1), labelFont);
+        Labels[i]->move(labelLefts[i], 1);
+        Labels[i]->hide();
+    }
+
+    const QFont narrow = platform::DesignFont(QStringLiteral("Arial Narrow"), 24);
+    lblSeries = Panel(this, QRect(8, 102, 265, 35), Black);
+    lblSeries_ = Label(lblSeries, QStringLiteral("Current sequence:"), narrow);
+    lblSeries_->move(0, 0);
+
+    lblExpr = Panel(this, QRect(8, 206, 273, 83), Black);
+    lblExpr_ = Label(lblExpr, QString(), narrow);
+    lblExpr_->setGeometry(0, 0, 273, 83);
+    lblExpr_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblExpr_->setWordWrap(false);
+    lblExpr->hide();
+
+    // Only now: the anchors took their distances from the design's smaller client area.
+    setMinimumSize(MinimumWidth, MinimumHeight);
+
+    // Entry box, OK, Exit: the only stops of the Tab key.
+    setTabOrder(ieX, btnEval);
+    setTabOrder(btnEval, btnExit);
+    setFocusProxy(nullptr);
+    ieX->setFocus();
+
+    FormCreate();
+}
+
+TdisplayFrm::~TdisplayFrm() = default;
+
+void TdisplayFrm::FormCreate() {
+    runtime::Randomize();
+    SeriesNumber = 1;
+    TermBoxes = {ie1, ie2, ie3, ie4};
+    calc::InitVariables();
+    calc::InitFunctions();
+}
+
+void TdisplayFrm::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    // A border switch shows the window again; that is no new show of the game.
+    if (!FSwitchingBorder && !event->spontaneous())
+        platform::Guarded([this] { FormShow(); });
+}
+
+void TdisplayFrm::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    if (!FSwitchingBorder && isVisible())
+        platform::Guarded([this] { FormResize(); });
+}
+
+void TdisplayFrm::mouseDoubleClickEvent(QMouseEvent *event) {
+    // Only the window's own background switches; a control's double click stays its own.
+    if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr)
+        platform::Guarded([this] { FormDblClick(); });
+    else
+        QWidget::mouseDoubleClickEvent(event);
+}
+
+bool TdisplayFrm::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == ieX && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        platform::Guarded([this, key] { ieXKeyDown(key); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TdisplayFrm::FormShow() {
+    LayOut();
+}
+
+void TdisplayFrm::FormResize() {
+    LayOut();
+}
+
+void TdisplayFrm::ieXKeyDown(int key) {
+    // The modifiers are not examined: Shift+Enter and Ctrl+Enter submit as well.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        Eval();
+    else if (key == Qt::Key_F1)
+        Help();
+}
+
+void TdisplayFrm::LayOut() {
+    // Moving the window raises a resize, which lays out again: one pass is enough.
+    if (FLayingOut)
+        return;
+    FLayingOut = true;
+    struct Reset {
+        bool &flag;
+        ~Reset() { flag = false; }
+    } reset{FLayingOut};
+
+    if (windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        // Where a window manager places windows (always on Wayland), it is asked for the
+        // full-screen state as well; once granted, its size is not fought over.
+        const bool managed = WindowManagerPlacesWindows();
+        if (!managed || !windowState().testFlag(Qt::WindowFullScreen)) {
+            const QRect screen(0, 0, platform::ScreenWidth(), platform::ScreenHeight());
+            if (geometry() != screen)
+                setGeometry(screen);
+            if (managed)
+                setWindowState(windowState() | Qt::WindowFullScreen);
+        }
+    }
+
+    const runtime::Extended halfGap = (Line2->y() - Line1->y()) / 2.0L - pnIe->height() / 2.0L;
+    // The outer width, border included; a borderless window has none, whatever the
+    // window system still reports.
+    const int windowWidth =
+        windowFlags().testFlag(Qt::FramelessWindowHint) ? width() : frameGeometry().width();
+    const runtime::Extended halfWidth = windowWidth / 2.0L - pnIe->width() / 2.0L;
+    pnIe->move(static_cast<int>(runtime::RoundHalfEven(halfWidth)),
+               Line1->y() + static_cast<int>(runtime::RoundHalfEven(halfGap)));
+    lblSeries->move(pnIe->x() + ie1->x(), pnIe->y() - lblSeries->height() - 10);
+    lblExpr->move(pnIe->x() + ie1->x(), pnIe->y() + pnIe->height() + 10);
+
+    GradientControl1->setCaption(TestMode ? QStringLiteral("Press F1 (Help) to show the solution.")
+                                          : QString());
+    CreateSeries();
+    ShowSeries();
+}
+
+void TdisplayFrm::FormDblClick() {
+    FSwitchingBorder = true;
+    struct Reset {
+        bool &flag;
+        ~Reset() { flag = false; }
+    } reset{FSwitchingBorder};
+
+    if (!windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        setWindowFlag(Qt::FramelessWindowHint, true);
+        setMinimumSize(MinimumWidth, MinimumHeight);
+        show();
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        setWindowFlag(Qt::FramelessWindowHint, false);
+        resize(800, 600);
+        show();
+        // Sizes are outer sizes; the border is known once the window has one.
+        const QSize border = frameGeometry().size() - size();
+        setMinimumSize(QSize(MinimumWidth, MinimumHeight) - border);
+        resize(QSize(800, 600) - border);
+        const QSize outer = size() + border;
+        move(platform::ScreenWidth() / 2 - outer.width() / 2,
+             platform::ScreenHeight() / 2 - outer.height() / 2);
+    }
+    FSwitchingBorder = false;
+    LayOut();
+}
+
+void TdisplayFrm::CreateSeries() {
+    const SeriesParams drawn = game::CreateSeries(EasyMode, {SeriesKind, SeriesStart, SeriesStep});
+    SeriesKind = drawn.SeriesKind;
+    SeriesStart = drawn.SeriesStart;
+    SeriesStep = drawn.SeriesStep;
+}
+
+void TdisplayFrm::ShowSeries() {
+    const auto terms = SeriesTerms({SeriesKind, SeriesStart, SeriesStep});
+    for (std::size_t i = 0; i < TermBoxes.size(); ++i)
+        TermBoxes[i]->setText(QString::number(terms[i]));
+    Answer = terms[4];
+    ieX->setText(QStringLiteral("0"));
+    ieX->selectAll();
+    SetBoxBackgrounds(Black);
+    for (QLabel *label : Labels)
+        label->hide();
+    lblExpr->hide();
+}
+
+void TdisplayFrm::SetBoxBackgrounds(const QColor &colour) {
+    for (QLineEdit *box : {ie1, ie2, ie3, ie4, ieX})
+        SetBackground(box, colour);
+}
+
+void TdisplayFrm::Help() {
+    if (!TestMode)
+        return;
+    ieX->setText(QString::number(Answer));
+    SetBoxBackgrounds(Grey);
+    for (QLabel *label : Labels)
+        label->show();
+    // The label breaks lines at "\n" only.
+    lblExpr_->setText(platform::FromCp1252(SeriesFormula({SeriesKind, SeriesStart, SeriesStep}))
+                          .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    lblExpr->show();
+}
+
+void TdisplayFrm::Eval() {
+    PlayState state{TestMode, NumSeries, SeriesNumber, Answer};
+    const SubmitResult result = SubmitAnswer(platform::ToCp1252(ieX->text()), state);
+    if (result.Outcome == TSubmitOutcome::soAborted)
+        return;
+    const QString text = platform::FromCp1252(result.BoxText);
+    ieX->setText(text);
+    switch (result.Outcome) {
+    case TSubmitOutcome::soAborted:
+        break;
+    case TSubmitOutcome::soNotInteger:
+        platform::ShowMessage(nullptr,
+                              QStringLiteral("The entered value \"") + text +
+                                  QStringLiteral("\" is not a valid integer."),
+                              windowTitle(), platform::MsgIcon::Error);
+        break;
+    case TSubmitOutcome::soWrong:
+        platform::Beep();
+        break;
+    case TSubmitOutcome::soCompleted:
+        pnIe->hide();
+        lblSeries_->setText(QStringLiteral("All sequences completed."));
+        lblSeries_->adjustSize();
+        [[fallthrough]];
+    case TSubmitOutcome::soCorrect:
+        SeriesNumber = state.SeriesNumber;
+        CreateSeries();
+        ShowSeries();
+        break;
+    }
+}
+
+void TdisplayFrm::CloseSim() {
+    close();
+}
+
+} // namespace game

@@ -1,0 +1,54 @@
+// The settings window: difficulty, training mode and the length of a game, and the buttons
+// that start a game, open About and end the program.
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace controls {
+class TCaptionGroup;
+class TIntegerEdit;
+} // namespace controls
+
+namespace game {
+
+class TmainFrm : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit TmainFrm(QWidget *parent = nullptr);
+
+    void btnExecuteSim();
+    void cbTestModeClick();
+    void ShowAbout();
+    void ExitApp();
+
+    controls::TCaptionGroup *cgSettings;
+    QLabel *Label1;
+    QWidget *Panel1;
+    QRadioButton *rbDodNormal;
+    QRadioButton *rbDodEasy;
+    QCheckBox *cbTestMode;
+    QLabel *Label2;
+    controls::TIntegerEdit *ieNumSeries;
+    QPushButton *btnExecute;
+    QPushButton *btnAbout;
+    QPushButton *btnExit;
+
+  signals:
+    // The settings window has closed: the program ends.
+    void Closed();
+
+  public slots:
+    // Esc: the Exit button is the cancel button.
+    void reject() override;
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
+};
+
+} // namespace game

@@ -1,0 +1,13 @@
+// The game's built-in images: the application icon in its three sizes.
+#pragma once
+
+class QIcon;
+
+namespace game {
+
+// Registers the images; a static library's resources are not linked in otherwise.
+void InitResources();
+// The application icon with its 16, 32 and 48 pixel images.
+QIcon ApplicationIcon();
+
+} // namespace game

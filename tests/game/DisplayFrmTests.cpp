@@ -1,0 +1,366 @@
+// The puzzle window through its real widgets: layout, border switch, submissions, counting,
+// training mode and keys.
+#include "GameFixture.h"
+
+#include "controls/FlatButton.h"
+#include "controls/GradientControl.h"
+#include "game/DisplayFrm.h"
+#include "platform/Shape.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+using game::TdisplayFrm;
+using game::TSeriesKind;
+
+namespace {
+
+class DisplayFrm : public gametest::WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        frm = std::make_unique<TdisplayFrm>();
+    }
+    void TearDown() override {
+        frm.reset();
+        WindowTest::TearDown();
+    }
+
+    void Show() {
+        frm->show();
+        QApplication::setActiveWindow(frm.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get()));
+        QCoreApplication::processEvents();
+    }
+
+    // Puts up a sequence whose answer is known: 3, 4, 5, 6 and then 7.
+    void PutUpSeven() {
+        frm->SeriesKind = TSeriesKind::skArithmetic;
+        frm->SeriesStart = 3;
+        frm->SeriesStep = 1;
+        frm->ShowSeries();
+    }
+
+    void Submit(const QString &typed) {
+        frm->ieX->setFocus();
+        frm->ieX->selectAll();
+        if (typed.isEmpty())
+            QTest::keyClick(frm->ieX, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(frm->ieX, typed);
+        QTest::keyClick(frm->ieX, Qt::Key_Return);
+    }
+
+    QRect Bounds(const QWidget *w) const { return w->geometry(); }
+
+    std::unique_ptr<TdisplayFrm> frm;
+};
+
+TEST_F(DisplayFrm, StartsBorderlessAndFillsTheScreenWithTheCentredRow) {
+    Show();
+    EXPECT_TRUE(frm->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(frm->windowTitle(), "Quintara");
+    EXPECT_EQ(frm->geometry(), QRect(0, 0, 1024, 768));
+    EXPECT_EQ(frm->Line2->y(), 706);
+    // 123.5 and 296.5 both go to the even neighbour.
+    EXPECT_EQ(frm->pnIe->pos(), QPoint(124, 360));
+    EXPECT_EQ(frm->lblSeries->pos(), QPoint(126, 315));
+    EXPECT_EQ(frm->lblExpr->pos(), QPoint(126, 419));
+    // Anchored bands, lines and Exit follow the screen's edges.
+    EXPECT_EQ(Bounds(frm->GradientControl2), QRect(0, 0, 1027, 64));
+    EXPECT_EQ(Bounds(frm->Line1), QRect(0, 64, 1027, 1));
+    EXPECT_EQ(Bounds(frm->GradientControl1), QRect(0, 707, 1027, 64));
+    EXPECT_EQ(Bounds(frm->Line2), QRect(-3, 706, 1027, 1));
+    EXPECT_EQ(Bounds(frm->btnExit), QRect(906, 722, 100, 33));
+}
+
+TEST_F(DisplayFrm, DesignPlacesTheRowBoxesLabelsAndButtons) {
+    Show();
+    const QRect boxes[] = {{2, 3, 121, 39},
+                           {146, 3, 121, 39},
+                           {290, 3, 121, 39},
+                           {434, 3, 121, 39},
+                           {578, 3, 121, 39}};
+    const QLineEdit *edits[] = {frm->ie1, frm->ie2, frm->ie3, frm->ie4, frm->ieX};
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(Bounds(edits[i]), boxes[i]);
+        EXPECT_EQ(edits[i]->isReadOnly(), i < 4);
+        EXPECT_EQ(edits[i]->font().pixelSize(), 27);
+        EXPECT_EQ(edits[i]->palette().color(QPalette::Base), QColor(Qt::black));
+        EXPECT_FALSE(edits[i]->accessibleName().isEmpty());
+        EXPECT_EQ(frm->Labels[static_cast<std::size_t>(i)]->pos(), QPoint(boxes[i].right() + 1, 1));
+        EXPECT_FALSE(frm->Labels[static_cast<std::size_t>(i)]->isVisible());
+    }
+    EXPECT_EQ(frm->TermBoxes, (std::array<QLineEdit *, 4>{frm->ie1, frm->ie2, frm->ie3, frm->ie4}));
+    EXPECT_EQ(Bounds(frm->pnIe).size(), QSize(777, 49));
+    EXPECT_EQ(Bounds(frm->btnEval), QRect(720, 5, 52, 39));
+    EXPECT_EQ(frm->btnEval->Caption(), "OK");
+    EXPECT_EQ(frm->btnExit->Caption(), "Exit");
+    EXPECT_EQ(frm->btnExit->Color(), platform::clSilver);
+    EXPECT_EQ(frm->btnEval->Color(), platform::clBlack);
+    EXPECT_EQ(frm->lblSeries_->text(), "Current sequence:");
+    EXPECT_EQ(frm->lblSeries_->font().pixelSize(), 24);
+    EXPECT_FALSE(frm->lblExpr->isVisible());
+    EXPECT_EQ(frm->GradientControl2->Color1(), platform::clSilver);
+    EXPECT_EQ(frm->GradientControl1->Color2(), platform::clSilver);
+    EXPECT_EQ(frm->GradientControl1->Caption(), "");
+    EXPECT_EQ(frm->SeriesNumber, 1);
+    EXPECT_EQ(frm->minimumSize(), QSize(800, 300));
+}
+
+TEST_F(DisplayFrm, DoubleClickSwitchesToA800By600WindowAndBackWithNewSequences) {
+    Show();
+    frm->ieX->setText("55");
+    QTest::mouseDClick(frm.get(), Qt::LeftButton, {}, QPoint(600, 250));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frm->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_FALSE(frm->windowState().testFlag(Qt::WindowFullScreen));
+    EXPECT_EQ(frm->frameGeometry().size(), QSize(800, 600));
+    EXPECT_EQ(frm->frameGeometry().topLeft(), QPoint(112, 84));
+    EXPECT_TRUE(frm->isVisible());
+    // The window system's border: 2 pixels each side on the offscreen platform.
+    ASSERT_EQ(frm->frameGeometry().size() - frm->size(), QSize(4, 4));
+    EXPECT_EQ(frm->Line2->y(), 596 - 62);
+    // 400 - 388.5 = 11.5 and (534 - 64) / 2 - 24.5 = 210.5 go to the even neighbour.
+    EXPECT_EQ(frm->pnIe->pos(), QPoint(12, 64 + 210));
+    EXPECT_EQ(frm->ieX->text(), "0"); // a new sequence was put up
+    EXPECT_EQ(frm->SeriesNumber, 1);
+
+    frm->ieX->setText("55");
+    QTest::mouseDClick(frm.get(), Qt::LeftButton, {}, QPoint(600, 250));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(frm->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(frm->geometry(), QRect(0, 0, 1024, 768));
+    EXPECT_EQ(frm->pnIe->pos(), QPoint(124, 360));
+    EXPECT_EQ(frm->ieX->text(), "0");
+    EXPECT_EQ(frm->SeriesNumber, 1);
+}
+
+TEST_F(DisplayFrm, DoubleClickOnAControlDoesNotSwitch) {
+    Show();
+    QTest::mouseDClick(frm->lblSeries_, Qt::LeftButton, {}, QPoint(5, 5));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(frm->windowFlags().testFlag(Qt::FramelessWindowHint));
+}
+
+TEST_F(DisplayFrm, ResizeDrawsANewSequenceWithoutCounting) {
+    frm->NumSeries = 3;
+    Show();
+    Submit(QString::number(frm->Answer));
+    ASSERT_EQ(frm->SeriesNumber, 2);
+    QTest::mouseDClick(frm.get(), Qt::LeftButton, {}, QPoint(600, 250));
+    QCoreApplication::processEvents();
+    frm->ieX->setText("55");
+    const int border = frm->frameGeometry().width() - frm->width();
+    frm->resize(900 - border, 700);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frm->ieX->text(), "0");
+    EXPECT_EQ(frm->SeriesNumber, 2);
+    EXPECT_EQ(frm->pnIe->x(), 62); // the outer width 900: 450 - 388.5 = 61.5
+}
+
+struct EvalRow {
+    const char *typed;
+    const char *boxText;
+    const char *message; // empty: no message
+    bool accepted;       // the answer is 7
+};
+
+TEST_F(DisplayFrm, EvalRewritesTheEntryThenReadsItAsAnInteger) {
+    const EvalRow rows[] = {
+        {"7", "7", "", true},
+        {"2^5", "32", "", false},
+        {"7.0000000000001", "7", "", true},
+        {"14/2", "7", "", true},
+        {"10/4", "2.5", "The entered value \"2.5\" is not a valid integer.", false},
+        {"Pi", "3.14159265359", "The entered value \"3.14159265359\" is not a valid integer.",
+         false},
+        {"2^40", "1.09951162778E12",
+         "The entered value \"1.09951162778E12\" is not a valid integer.", false},
+        {"", "0", "", false},
+        {"abc", "0", "", false},
+        {"1/0", "0", "", false},
+        {"123456789012", "123456789012",
+         "The entered value \"123456789012\" is not a valid integer.", false},
+    };
+    frm->NumSeries = 100;
+    Show();
+    for (const EvalRow &row : rows) {
+        SCOPED_TRACE(row.typed);
+        PutUpSeven();
+        recorder.messages.clear();
+        recorder.beeps = 0;
+        const std::int32_t before = frm->SeriesNumber;
+        Submit(QString::fromLatin1(row.typed));
+        if (row.accepted) {
+            EXPECT_EQ(frm->SeriesNumber, before + 1);
+            EXPECT_EQ(frm->ieX->text(), "0"); // the next sequence
+            EXPECT_EQ(recorder.beeps, 0);
+            continue;
+        }
+        EXPECT_EQ(frm->SeriesNumber, before);
+        EXPECT_EQ(frm->ieX->text(), row.boxText);
+        EXPECT_EQ(frm->ie1->text(), "3");
+        if (*row.message) {
+            ASSERT_EQ(recorder.messages.size(), 1u);
+            EXPECT_EQ(recorder.messages[0].text, row.message);
+            EXPECT_EQ(recorder.messages[0].caption, "Quintara");
+            EXPECT_EQ(recorder.messages[0].owner, nullptr);
+            EXPECT_EQ(recorder.messages[0].icon, platform::MsgIcon::Error);
+            EXPECT_EQ(recorder.beeps, 0);
+        } else {
+            EXPECT_TRUE(recorder.messages.empty());
+            EXPECT_EQ(recorder.beeps, 1);
+        }
+    }
+}
+
+TEST_F(DisplayFrm, ASilentAbortChangesNothing) {
+    Show();
+    PutUpSeven();
+    Submit("sqrt(-1)+sqrt(-1)");
+    EXPECT_EQ(frm->ieX->text(), "sqrt(-1)+sqrt(-1)");
+    EXPECT_EQ(recorder.beeps, 0);
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(frm->ie1->text(), "3");
+}
+
+TEST_F(DisplayFrm, OverviewExampleBeepsAt2Power5AndAccepts5Power3) {
+    frm->NumSeries = 10;
+    Show();
+    frm->SeriesKind = TSeriesKind::skPower;
+    frm->SeriesStep = 3;
+    frm->ShowSeries();
+    EXPECT_EQ(frm->ie2->text(), "8");
+    Submit("2^5");
+    EXPECT_EQ(recorder.beeps, 1);
+    EXPECT_EQ(frm->ieX->text(), "32");
+    Submit("5^3");
+    EXPECT_EQ(frm->SeriesNumber, 2);
+}
+
+TEST_F(DisplayFrm, CountedGameOfThreeEndsWithAllSequencesCompleted) {
+    frm->NumSeries = 3;
+    Show();
+    Submit(QString::number(frm->Answer + 1));
+    EXPECT_EQ(recorder.beeps, 1);
+    for (int expected : {2, 3}) {
+        Submit(QString::number(frm->Answer));
+        EXPECT_EQ(frm->SeriesNumber, expected);
+        EXPECT_TRUE(frm->pnIe->isVisible());
+    }
+    Submit(QString::number(frm->Answer));
+    EXPECT_EQ(frm->SeriesNumber, 3);
+    EXPECT_FALSE(frm->pnIe->isVisible());
+    EXPECT_EQ(frm->lblSeries_->text(), "All sequences completed.");
+    // Only Exit remains; a change of size keeps the game complete.
+    QTest::mouseDClick(frm.get(), Qt::LeftButton, {}, QPoint(600, 250));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frm->pnIe->isVisible());
+    EXPECT_EQ(frm->lblSeries_->text(), "All sequences completed.");
+    QTest::mouseClick(frm->btnExit, Qt::LeftButton);
+    EXPECT_FALSE(frm->isVisible());
+}
+
+TEST_F(DisplayFrm, TrainingModeF1ShowsTheSolutionAndEnterSubmitsItUncounted) {
+    frm->TestMode = true;
+    Show();
+    EXPECT_EQ(frm->GradientControl1->Caption(), "Press F1 (Help) to show the solution.");
+    frm->SeriesKind = TSeriesKind::skGeometric;
+    frm->SeriesStart = 3;
+    frm->SeriesStep = -2;
+    frm->ShowSeries();
+    frm->ieX->setFocus();
+    QTest::keyClick(frm->ieX, Qt::Key_F1);
+    EXPECT_EQ(frm->ieX->text(), "48");
+    EXPECT_FALSE(frm->ieX->hasSelectedText());
+    for (QLineEdit *box : {frm->ie1, frm->ie2, frm->ie3, frm->ie4, frm->ieX})
+        EXPECT_EQ(box->palette().color(QPalette::Base), QColor(128, 128, 128));
+    for (QLabel *label : frm->Labels)
+        EXPECT_TRUE(label->isVisible());
+    EXPECT_TRUE(frm->lblExpr->isVisible());
+    EXPECT_EQ(frm->lblExpr_->text(), QString::fromUtf8("a[1]=3\na[n+1]=a[n]×(-2)"));
+
+    QTest::keyClick(frm->ieX, Qt::Key_Return);
+    EXPECT_EQ(recorder.beeps, 0);
+    EXPECT_EQ(frm->SeriesNumber, 1);
+    EXPECT_EQ(frm->ieX->text(), "0");
+    EXPECT_FALSE(frm->lblExpr->isVisible());
+    for (QLabel *label : frm->Labels)
+        EXPECT_FALSE(label->isVisible());
+    EXPECT_EQ(frm->ie1->palette().color(QPalette::Base), QColor(Qt::black));
+    // Training mode never completes.
+    for (int i = 0; i < 3; ++i)
+        Submit(QString::number(frm->Answer));
+    EXPECT_TRUE(frm->pnIe->isVisible());
+}
+
+TEST_F(DisplayFrm, F1DoesNothingOutsideTrainingModeOrAwayFromTheEntryBox) {
+    Show();
+    frm->ieX->setFocus();
+    QTest::keyClick(frm->ieX, Qt::Key_F1);
+    EXPECT_EQ(frm->ieX->text(), "0");
+    EXPECT_FALSE(frm->lblExpr->isVisible());
+
+    frm->TestMode = true;
+    frm->btnEval->setFocus();
+    QTest::keyClick(frm->btnEval, Qt::Key_F1);
+    EXPECT_FALSE(frm->lblExpr->isVisible());
+}
+
+TEST_F(DisplayFrm, TabMovesFromEntryToOkToExitAndEnterOrSpaceClicks) {
+    frm->NumSeries = 5;
+    Show();
+    frm->ieX->setFocus();
+    QTest::keyClick(frm->ieX, Qt::Key_Tab);
+    EXPECT_TRUE(frm->btnEval->hasFocus());
+    QTest::keyClick(frm->btnEval, Qt::Key_Tab);
+    EXPECT_TRUE(frm->btnExit->hasFocus());
+    QTest::keyClick(frm->btnExit, Qt::Key_Tab);
+    EXPECT_TRUE(frm->ieX->hasFocus());
+
+    // OK by Space and Enter submits the entry.
+    frm->ieX->setText(QString::number(frm->Answer));
+    frm->btnEval->setFocus();
+    QTest::keyClick(frm->btnEval, Qt::Key_Space);
+    EXPECT_EQ(frm->SeriesNumber, 2);
+    frm->ieX->setText(QString::number(frm->Answer));
+    QTest::keyClick(frm->btnEval, Qt::Key_Return);
+    EXPECT_EQ(frm->SeriesNumber, 3);
+
+    // Esc does nothing; Enter on Exit closes.
+    QTest::keyClick(frm->btnEval, Qt::Key_Escape);
+    EXPECT_TRUE(frm->isVisible());
+    frm->btnExit->setFocus();
+    QTest::keyClick(frm->btnExit, Qt::Key_Return);
+    EXPECT_FALSE(frm->isVisible());
+}
+
+TEST_F(DisplayFrm, ClickingOkKeepsTheFocusOnOk) {
+    frm->NumSeries = 5;
+    Show();
+    frm->ieX->setText(QString::number(frm->Answer));
+    QTest::mouseClick(frm->btnEval, Qt::LeftButton);
+    EXPECT_EQ(frm->SeriesNumber, 2);
+    EXPECT_TRUE(frm->btnEval->hasFocus());
+}
+
+TEST_F(DisplayFrm, EachWindowResetsTheCalculatorTables) {
+    frm->NumSeries = 5;
+    Show();
+    PutUpSeven();
+    Submit("2^5");
+    Submit("Ans-25");
+    EXPECT_EQ(frm->SeriesNumber, 2);
+    frm = std::make_unique<TdisplayFrm>();
+    Show();
+    PutUpSeven();
+    Submit("Ans");
+    EXPECT_EQ(frm->ieX->text(), "0");
+}
+
+} // namespace

@@ -1,0 +1,81 @@
+// What the window tests share: the fake 1024 x 768 screen, a recorder of message boxes and
+// beeps, and helpers to reach the windows a modal step opens.
+#pragma once
+
+#include "platform/Messages.h"
+#include "platform/Screen.h"
+#include "runtime/DecimalSeparator.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace gametest {
+
+struct RecordedMessage {
+    QWidget *owner;
+    QString text;
+    QString caption;
+    platform::MsgIcon icon;
+};
+
+class Recorder : public platform::MessageSink {
+  public:
+    void message(QWidget *owner, const QString &text, const QString &caption,
+                 platform::MsgIcon icon, bool) override {
+        messages.push_back({owner, text, caption, icon});
+    }
+    void beep() override { ++beeps; }
+
+    std::vector<RecordedMessage> messages;
+    int beeps = 0;
+};
+
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        platform::SetFakeScreenSize(1024, 768);
+        platform::SetMessageSink(&recorder);
+        runtime::SetDecimalSeparator('.');
+    }
+    void TearDown() override {
+        platform::SetMessageSink(nullptr);
+        platform::ClearFakeScreenSize();
+        runtime::UseLocaleDecimalSeparator();
+    }
+
+    Recorder recorder;
+};
+
+// The visible top-level window of the given class, or nullptr.
+template <class W> W *VisibleWindow() {
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<W *>(widget); window && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+template <class W> int WindowCount() {
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        count += qobject_cast<W *>(widget) != nullptr;
+    return count;
+}
+
+// Runs step once a window of class W is up, from inside the modal loop that shows it.
+template <class W> void WhenShown(std::function<void(W &)> step, int triesLeft = 500) {
+    QTimer::singleShot(10, [step, triesLeft] {
+        if (W *window = VisibleWindow<W>())
+            step(*window);
+        else if (triesLeft > 0)
+            WhenShown<W>(step, triesLeft - 1);
+        else
+            ADD_FAILURE() << "the window never appeared";
+    });
+}
+
+} // namespace gametest
