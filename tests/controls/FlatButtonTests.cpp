@@ -1,0 +1,333 @@
+// The flat button: its looks, keys, mouse handling, focus and repaints.
+#include "controls/FlatButton.h"
+
+#include "WidgetProbe.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPalette>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace controls;
+using platform::TColor;
+
+namespace {
+
+TEST(ContrastColor, JudgesTheMeanOfTheThreeLowBytes) {
+    struct Row {
+        TColor fill;
+        TColor expected;
+    };
+    const Row rows[] = {
+        {0x007F7F7F, platform::clWhite},
+        {0x00808080, platform::clBlack},
+        {0x000000FF, platform::clWhite},
+        {0x00FFFF00, platform::clBlack},
+        {FlatButtonDownColor, platform::clBlack},
+        {FlatButtonFocusColor, platform::clWhite},
+        {platform::clSilver, platform::clBlack},
+        {platform::clBlack, platform::clWhite},
+        // 127 + 128 + 128 = 383, mean 127 with the remainder dropped.
+        {0x0080807F, platform::clWhite},
+        {0x00818080, platform::clBlack},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(QString::number(row.fill, 16).toStdString());
+        EXPECT_EQ(ContrastColor(row.fill), row.expected);
+    }
+}
+
+TEST(ContrastColor, ResolvesASystemColourBeforeJudging) {
+    const QPalette saved = QApplication::palette();
+    QPalette dark = saved;
+    dark.setColor(QPalette::Base, QColor(10, 10, 10));
+    QApplication::setPalette(dark);
+    EXPECT_EQ(ContrastColor(platform::clWindow), platform::clWhite);
+    QPalette light = saved;
+    light.setColor(QPalette::Base, QColor(250, 250, 250));
+    QApplication::setPalette(light);
+    EXPECT_EQ(ContrastColor(platform::clWindow), platform::clBlack);
+    QApplication::setPalette(saved);
+}
+
+// A window with the button and a line edit to take the focus elsewhere.
+class FlatButtonTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = std::make_unique<QWidget>();
+        window->resize(200, 100);
+        QPalette black = window->palette();
+        black.setColor(QPalette::Window, Qt::black);
+        window->setPalette(black);
+        other = new QLineEdit(window.get());
+        other->setGeometry(120, 10, 60, 20);
+        button = new TFlatButton(window.get());
+        button->setGeometry(10, 10, 52, 39);
+        button->setCaption(QStringLiteral("OK"));
+        ActivateWindow(window.get());
+        other->setFocus();
+    }
+
+    std::unique_ptr<QWidget> window;
+    QLineEdit *other = nullptr;
+    TFlatButton *button = nullptr;
+};
+
+TEST_F(FlatButtonTest, LooksFollowDownFocusAndColour) {
+    struct Row {
+        const char *name;
+        bool down;
+        bool focused;
+        TColor color; // 0xFFFFFFFF: the parent's
+        TColor fill;
+        TColor outline;
+    };
+    const Row rows[] = {
+        {"normal on black parent", false, false, 0xFFFFFFFF, platform::clBlack, platform::clWhite},
+        {"normal silver", false, false, platform::clSilver, platform::clSilver, platform::clBlack},
+        {"focused", false, true, platform::clSilver, FlatButtonFocusColor, platform::clWhite},
+        {"down", true, false, platform::clBlack, FlatButtonDownColor, platform::clBlack},
+        {"down and focused", true, true, platform::clBlack, FlatButtonDownColor, platform::clBlack},
+        {"grey 127", false, false, 0x007F7F7F, 0x007F7F7F, platform::clWhite},
+        {"grey 128", false, false, 0x00808080, 0x00808080, platform::clBlack},
+        {"pure red", false, false, 0x000000FF, 0x000000FF, platform::clWhite},
+        {"cyan", false, false, 0x00FFFF00, 0x00FFFF00, platform::clBlack},
+    };
+    button->setCaption(QString());
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.color == 0xFFFFFFFF)
+            button->setParentColor(true);
+        else
+            button->setColor(row.color);
+        button->setDown(row.down);
+        if (row.focused)
+            button->setFocus();
+        else
+            other->setFocus();
+        ASSERT_EQ(button->hasFocus(), row.focused);
+        const QImage image = Snapshot(button);
+        EXPECT_EQ(PixelAt(image, 0, 0), row.outline);
+        EXPECT_EQ(PixelAt(image, 51, 38), row.outline);
+        EXPECT_EQ(PixelAt(image, 25, 0), row.outline);
+        EXPECT_EQ(PixelAt(image, 0, 20), row.outline);
+        EXPECT_EQ(PixelAt(image, 1, 1), row.fill);
+        EXPECT_EQ(PixelAt(image, 50, 37), row.fill);
+        // The focus rectangle inverts every other pixel of the frame (4,4)-(46,33).
+        const TColor inverted = row.fill ^ 0x00FFFFFF;
+        EXPECT_EQ(PixelAt(image, 4, 4), row.focused ? inverted : row.fill);
+        EXPECT_EQ(PixelAt(image, 5, 4), row.fill);
+        EXPECT_EQ(PixelAt(image, 46, 32), row.focused ? inverted : row.fill);
+        EXPECT_EQ(PixelAt(image, 46, 34), row.fill);
+        EXPECT_EQ(PixelAt(image, 47, 33), row.fill);
+        EXPECT_EQ(PixelAt(image, 10, 10), row.fill);
+    }
+}
+
+TEST_F(FlatButtonTest, CaptionIsCentredInTheContrastColour) {
+    const QImage image = Snapshot(button);
+    const QRect ink = InkBox(image, QRect(1, 1, 50, 37), platform::clBlack);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_LE(std::abs(ink.left() - (51 - ink.right())), 3);
+    EXPECT_LE(std::abs(ink.top() - (38 - ink.bottom())), 6);
+    // Only black and white on a black button: the font colour never shows.
+    button->setFont([] {
+        QFont f = QApplication::font();
+        f.setPixelSize(16);
+        return f;
+    }());
+    QPalette red = button->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    button->setPalette(red);
+    const QImage again = Snapshot(button);
+    for (int y = 0; y < again.height(); ++y)
+        for (int x = 0; x < again.width(); ++x) {
+            const QColor c = again.pixelColor(x, y);
+            ASSERT_TRUE(c.red() == c.green() && c.green() == c.blue()) << x << "," << y;
+        }
+}
+
+TEST_F(FlatButtonTest, WideCaptionIsClippedAndItsCellCoversTheOutline) {
+    button->setGeometry(10, 10, 20, 39);
+    button->setCaption(QStringLiteral("A caption far wider than the button"));
+    const QImage image = Snapshot(button);
+    EXPECT_EQ(PixelAt(image, 0, 0), platform::clWhite);
+    EXPECT_EQ(PixelAt(image, 19, 38), platform::clWhite);
+    // The opaque text cell runs across both side edges at the caption's height.
+    bool leftBroken = false;
+    bool rightBroken = false;
+    for (int y = 1; y < 38; ++y) {
+        leftBroken |= PixelAt(image, 0, y) != platform::clWhite;
+        rightBroken |= PixelAt(image, 19, y) != platform::clWhite;
+    }
+    EXPECT_TRUE(leftBroken);
+    EXPECT_TRUE(rightBroken);
+}
+
+TEST_F(FlatButtonTest, AmpersandIsDrawnLiterally) {
+    button->setCaption(QStringLiteral("A"));
+    const int plain = InkBox(Snapshot(button), QRect(1, 1, 50, 37), platform::clBlack).width();
+    button->setCaption(QStringLiteral("&A"));
+    const int withAmpersand =
+        InkBox(Snapshot(button), QRect(1, 1, 50, 37), platform::clBlack).width();
+    EXPECT_GT(withAmpersand, plain);
+}
+
+TEST_F(FlatButtonTest, SettersRepaintAtOnceAndOnlyOnChange) {
+    PaintCounter paints(button);
+    button->setDown(true);
+    EXPECT_EQ(paints.count, 1);
+    button->setDown(true);
+    EXPECT_EQ(paints.count, 1);
+    button->setCaption(QStringLiteral("Exit"));
+    EXPECT_EQ(paints.count, 2);
+    EXPECT_EQ(button->windowTitle(), QStringLiteral("Exit"));
+    button->setCaption(QStringLiteral("Exit"));
+    EXPECT_EQ(paints.count, 2);
+    button->setDown(false);
+    EXPECT_EQ(paints.count, 3);
+}
+
+TEST_F(FlatButtonTest, FocusInAndOutRepaintAtOnce) {
+    PaintCounter paints(button);
+    button->setFocus();
+    EXPECT_EQ(paints.count, 1);
+    other->setFocus();
+    EXPECT_EQ(paints.count, 2);
+}
+
+TEST_F(FlatButtonTest, SpaceAndEnterClickIncludingAutoRepeat) {
+    struct Row {
+        const char *name;
+        Qt::Key key;
+        int presses;
+        bool autoRepeat;
+        bool clearInKeyDown;
+        int clicks;
+    };
+    const Row rows[] = {
+        {"space", Qt::Key_Space, 1, false, false, 1},
+        {"held space", Qt::Key_Space, 4, true, false, 4},
+        {"return", Qt::Key_Return, 1, false, false, 1},
+        {"keypad enter", Qt::Key_Enter, 2, true, false, 2},
+        {"a letter", Qt::Key_A, 1, false, false, 0},
+        {"space cleared by a handler", Qt::Key_Space, 1, false, true, 0},
+        {"return cleared by a handler", Qt::Key_Return, 3, true, true, 0},
+    };
+    button->setFocus();
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        TFlatButton probe(window.get());
+        int clicks = 0;
+        int keyDowns = 0;
+        QObject::connect(&probe, &TFlatButton::OnClick, [&] { ++clicks; });
+        QObject::connect(&probe, &TFlatButton::OnKeyDown, [&](int &key, Qt::KeyboardModifiers) {
+            ++keyDowns;
+            if (row.clearInKeyDown)
+                key = 0;
+        });
+        for (int i = 0; i < row.presses; ++i) {
+            QKeyEvent press(QEvent::KeyPress, row.key, Qt::NoModifier, QString(),
+                            row.autoRepeat && i > 0);
+            QApplication::sendEvent(&probe, &press);
+        }
+        EXPECT_EQ(keyDowns, row.presses);
+        EXPECT_EQ(clicks, row.clicks);
+    }
+}
+
+TEST_F(FlatButtonTest, SpaceWithoutAClickHandlerDoesNothing) {
+    int keyDowns = 0;
+    QObject::connect(button, &TFlatButton::OnKeyDown,
+                     [&](int &, Qt::KeyboardModifiers) { ++keyDowns; });
+    QTest::keyClick(button, Qt::Key_Space);
+    EXPECT_EQ(keyDowns, 1);
+}
+
+TEST_F(FlatButtonTest, MouseClickWithoutClickFocusLeavesTheFocus) {
+    int clicks = 0;
+    QObject::connect(button, &TFlatButton::OnClick, [&] { ++clicks; });
+    const TColor before = PixelAt(Snapshot(button), 1, 1);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(other->hasFocus());
+    EXPECT_EQ(PixelAt(Snapshot(button), 1, 1), before);
+}
+
+TEST_F(FlatButtonTest, ClickFocusTurnsGreyOnThePressBeforeTheClick) {
+    button->setClickFocus(true);
+    std::vector<std::string> order;
+    QObject::connect(button, &TFlatButton::OnMouseDown,
+                     [&](Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+                         order.push_back(button->hasFocus() ? "down focused" : "down");
+                     });
+    QObject::connect(button, &TFlatButton::OnClick, [&] { order.push_back("click"); });
+    QObject::connect(
+        button, &TFlatButton::OnMouseUp,
+        [&](Qt::MouseButton, Qt::KeyboardModifiers, int, int) { order.push_back("up"); });
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(button->hasFocus());
+    EXPECT_EQ(PixelAt(Snapshot(button), 1, 1), FlatButtonFocusColor);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(order, (std::vector<std::string>{"down", "click", "up"}));
+}
+
+TEST_F(FlatButtonTest, ReleaseOutsideOrWithAnotherButtonIsNoClick) {
+    button->setClickFocus(true);
+    int clicks = 0;
+    QObject::connect(button, &TFlatButton::OnClick, [&] { ++clicks; });
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(80, 20));
+    QTest::mouseClick(button, Qt::RightButton, {}, QPoint(20, 20));
+    EXPECT_EQ(clicks, 0);
+    // A right press still takes the focus.
+    EXPECT_TRUE(button->hasFocus());
+}
+
+TEST_F(FlatButtonTest, ClickFocusNeedsAnEnabledButton) {
+    button->setClickFocus(true);
+    button->setEnabled(false);
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(other->hasFocus());
+}
+
+TEST_F(FlatButtonTest, ColourComesFromTheParentUntilSet) {
+    EXPECT_TRUE(button->ParentColor());
+    EXPECT_EQ(button->Color(), platform::clBlack);
+    button->setColor(platform::clSilver);
+    EXPECT_FALSE(button->ParentColor());
+    EXPECT_EQ(button->Color(), platform::clSilver);
+    button->setParentColor(true);
+    EXPECT_EQ(button->Color(), platform::clBlack);
+}
+
+TEST_F(FlatButtonTest, TabStopIsOffAtCreation) {
+    TFlatButton fresh;
+    EXPECT_FALSE(fresh.TabStop());
+    EXPECT_FALSE(fresh.Down());
+    EXPECT_FALSE(fresh.ClickFocus());
+    EXPECT_TRUE(fresh.Caption().isEmpty());
+    fresh.setTabStop(true);
+    EXPECT_EQ(fresh.focusPolicy(), Qt::TabFocus);
+}
+
+TEST_F(FlatButtonTest, StaysCrispAtTwiceTheDensity) {
+    button->setColor(platform::clSilver);
+    button->setCaption(QString());
+    button->setFocus();
+    const QImage image = Snapshot2x(button);
+    ASSERT_EQ(image.size(), QSize(104, 78));
+    for (int d : {0, 1})
+        EXPECT_EQ(PixelAt(image, d, d), platform::clWhite);
+    EXPECT_EQ(PixelAt(image, 2, 2), FlatButtonFocusColor);
+    // The focus dot at logical (4,4) covers device pixels 8..9; (5,4) is left alone.
+    const TColor inverted = FlatButtonFocusColor ^ 0x00FFFFFF;
+    EXPECT_EQ(PixelAt(image, 8, 8), inverted);
+    EXPECT_EQ(PixelAt(image, 9, 9), inverted);
+    EXPECT_EQ(PixelAt(image, 10, 8), FlatButtonFocusColor);
+    EXPECT_EQ(PixelAt(image, 103, 77), platform::clWhite);
+    EXPECT_EQ(PixelAt(image, 101, 75), FlatButtonFocusColor);
+}
+
+} // namespace

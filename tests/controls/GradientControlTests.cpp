@@ -1,0 +1,265 @@
+// The gradient band: its step table, pixels, outline, caption and repaints.
+#include "controls/GradientControl.h"
+
+#include "WidgetProbe.h"
+
+#include <QPalette>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace controls;
+using platform::TColor;
+
+namespace {
+
+std::vector<int> Reds(const std::vector<TColor> &colors) {
+    std::vector<int> reds;
+    for (TColor c : colors)
+        reds.push_back(platform::RedOf(c));
+    return reds;
+}
+
+std::vector<int> Greys(const std::vector<TColor> &colors) {
+    std::vector<int> greys;
+    for (TColor c : colors) {
+        EXPECT_EQ(platform::RedOf(c), platform::GreenOf(c));
+        EXPECT_EQ(platform::GreenOf(c), platform::BlueOf(c));
+        greys.push_back(platform::RedOf(c));
+    }
+    return greys;
+}
+
+TEST(GradientSteps, RunningSumsRoundHalfWayToEven) {
+    struct Row {
+        const char *name;
+        TColor from, to;
+        int n;
+        std::vector<int> visible; // lines 0 .. n-1
+    };
+    const Row rows[] = {
+        {"black to white over 10",
+         platform::clBlack,
+         platform::clWhite,
+         10,
+         {0, 26, 51, 76, 102, 128, 153, 178, 204, 230}},
+        {"white to black over 10",
+         platform::clWhite,
+         platform::clBlack,
+         10,
+         {255, 230, 204, 178, 153, 128, 102, 76, 51, 26}},
+        {"caption panel over 23", platform::clBlack, 0x00444444, 23, {0,  3,  6,  9,  12, 15,
+                                                                      18, 21, 24, 27, 30, 33,
+                                                                      35, 38, 41, 44, 47, 50,
+                                                                      53, 56, 59, 62, 65}},
+        {"equal colours", 0x00505050, 0x00505050, 4, {80, 80, 80, 80}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::vector<TColor> steps = GradientSteps(row.from, row.to, row.n);
+        ASSERT_EQ(steps.size(), static_cast<std::size_t>(row.n) + 1);
+        std::vector<int> greys = Greys(steps);
+        EXPECT_EQ(greys.back(), platform::RedOf(row.to));
+        greys.pop_back();
+        EXPECT_EQ(greys, row.visible);
+    }
+}
+
+TEST(GradientSteps, SixthRedStepLiesAboveHalfWay) {
+    // 193 / 12 added six times is just above 96.5, so column 6 is 97, not 96.
+    std::vector<int> reds = Reds(GradientSteps(platform::clBlack, 0x000000C1, 12));
+    reds.pop_back();
+    EXPECT_EQ(reds, (std::vector<int>{0, 16, 32, 48, 64, 80, 97, 113, 129, 145, 161, 177}));
+}
+
+TEST(GradientSteps, ChannelsStepIndependently) {
+    const std::vector<TColor> steps = GradientSteps(0x00FF0000, 0x000000FF, 2);
+    ASSERT_EQ(steps.size(), 3u);
+    EXPECT_EQ(steps[1], platform::RGBColor(128, 0, 128));
+}
+
+TEST(GradientSteps, AnEmptyExtentDrawsNothing) {
+    EXPECT_TRUE(GradientSteps(platform::clBlack, platform::clWhite, 0).empty());
+    EXPECT_TRUE(GradientSteps(platform::clBlack, platform::clWhite, -3).empty());
+}
+
+class GradientControlTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = std::make_unique<QWidget>();
+        window->resize(300, 200);
+        band = new TGradientControl(window.get());
+        ExposeWindow(window.get());
+    }
+    std::unique_ptr<QWidget> window;
+    TGradientControl *band = nullptr;
+};
+
+TEST_F(GradientControlTest, StartsBlackToWhiteHorizontalWithoutOutlineOrText) {
+    EXPECT_EQ(band->Color1(), platform::clBlack);
+    EXPECT_EQ(band->Color2(), platform::clWhite);
+    EXPECT_EQ(band->GradientDirection(), gdHorizontal);
+    EXPECT_EQ(band->BorderWidth(), 0);
+    EXPECT_EQ(band->FontSize(), 0);
+    EXPECT_TRUE(band->FontName().isEmpty());
+    EXPECT_TRUE(band->Caption().isEmpty());
+}
+
+TEST_F(GradientControlTest, ColumnsAndRowsCarryTheSteps) {
+    struct Row {
+        const char *name;
+        TGradientDirection direction;
+        TColor from, to;
+        QSize size;
+        std::vector<int> greys;
+    };
+    const Row rows[] = {
+        {"ten columns",
+         gdHorizontal,
+         platform::clBlack,
+         platform::clWhite,
+         QSize(10, 3),
+         {0, 26, 51, 76, 102, 128, 153, 178, 204, 230}},
+        {"ten rows",
+         gdVertical,
+         platform::clWhite,
+         platform::clBlack,
+         QSize(4, 10),
+         {255, 230, 204, 178, 153, 128, 102, 76, 51, 26}},
+        {"caption panel rows",
+         gdVertical,
+         platform::clBlack,
+         0x00444444,
+         QSize(6, 23),
+         {0, 3, 6, 9, 12, 15, 18, 21, 24, 27, 30, 33, 35, 38, 41, 44, 47, 50, 53, 56, 59, 62, 65}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        band->resize(row.size);
+        band->setGradientDirection(row.direction);
+        band->setColor1(row.from);
+        band->setColor2(row.to);
+        const QImage image = Snapshot(band);
+        for (int i = 0; i < static_cast<int>(row.greys.size()); ++i) {
+            const TColor expected = platform::RGBColor(row.greys[i], row.greys[i], row.greys[i]);
+            if (row.direction == gdHorizontal) {
+                EXPECT_EQ(PixelAt(image, i, 0), expected) << "column " << i;
+                EXPECT_EQ(PixelAt(image, i, row.size.height() - 1), expected) << "column " << i;
+            } else {
+                EXPECT_EQ(PixelAt(image, 0, i), expected) << "row " << i;
+                EXPECT_EQ(PixelAt(image, row.size.width() - 1, i), expected) << "row " << i;
+            }
+        }
+    }
+}
+
+TEST_F(GradientControlTest, OutlineIsTheInnerHalfOfAPenOnTheOuterRing) {
+    struct Row {
+        int width;
+        int ring; // outlined pixels from each edge
+    };
+    const Row rows[] = {{-1, 0}, {0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}, {5, 3}};
+    band->resize(20, 12);
+    band->setColor1(platform::clWhite);
+    band->setColor2(platform::clWhite);
+    band->setBorderColor(platform::clRed);
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.width);
+        band->setBorderWidth(row.width);
+        const QImage image = Snapshot(band);
+        for (int d = 0; d < 5; ++d) {
+            const TColor expected = d < row.ring ? platform::clRed : platform::clWhite;
+            EXPECT_EQ(PixelAt(image, d, 6), expected) << "left " << d;
+            EXPECT_EQ(PixelAt(image, 19 - d, 6), expected) << "right " << d;
+            EXPECT_EQ(PixelAt(image, 10, d), expected) << "top " << d;
+            EXPECT_EQ(PixelAt(image, 10, 11 - d), expected) << "bottom " << d;
+        }
+    }
+}
+
+TEST_F(GradientControlTest, BorderColourKeepsASystemReference) {
+    band->setBorderColor(platform::clBtnShadow);
+    EXPECT_EQ(band->BorderColor(), platform::clBtnShadow);
+    band->setFontColor(platform::clWindowText);
+    EXPECT_EQ(band->FontColor(), platform::clWindowText);
+}
+
+TEST_F(GradientControlTest, SystemColoursAreStoredAsTheirRGBValue) {
+    const TColor face = platform::FromQColor(QApplication::palette().color(QPalette::Button));
+    band->setColor1(platform::clBtnFace);
+    EXPECT_EQ(band->Color1(), face);
+    band->setColor2(0x12345678);
+    EXPECT_EQ(band->Color2(), 0x00345678u);
+}
+
+TEST_F(GradientControlTest, CaptionSitsAtTwelvePixelsCentredVertically) {
+    band->resize(200, 64);
+    band->setColor1(platform::clBlack);
+    band->setColor2(platform::clBlack);
+    band->setFontColor(platform::clWhite);
+    band->setFontSize(12);
+    band->setCaption(QStringLiteral("Hello"));
+    const QImage image = Snapshot(band);
+    const QRect ink = InkBox(image, image.rect(), platform::clBlack);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left(), 12);
+    EXPECT_LE(ink.left(), 14);
+    EXPECT_LE(std::abs(ink.center().y() - 32), 3);
+}
+
+TEST_F(GradientControlTest, TallCaptionIsClipped) {
+    band->resize(100, 6);
+    band->setColor1(platform::clBlack);
+    band->setColor2(platform::clBlack);
+    band->setFontColor(platform::clWhite);
+    band->setFontSize(40);
+    band->setCaption(QStringLiteral("Big"));
+    const QImage image = Snapshot(band);
+    EXPECT_EQ(image.size(), QSize(100, 6));
+    EXPECT_FALSE(InkBox(image, image.rect(), platform::clBlack).isEmpty());
+}
+
+TEST_F(GradientControlTest, SettersRepaintAtOnceAndOnlyOnChange) {
+    band->resize(50, 20);
+    struct Row {
+        const char *name;
+        std::function<void()> set;
+    };
+    const Row rows[] = {
+        {"BorderWidth", [&] { band->setBorderWidth(2); }},
+        {"BorderColor", [&] { band->setBorderColor(platform::clRed); }},
+        {"Color1", [&] { band->setColor1(platform::clSilver); }},
+        {"Color2", [&] { band->setColor2(platform::clNavy); }},
+        {"Caption", [&] { band->setCaption(QStringLiteral("x")); }},
+        {"GradientDirection", [&] { band->setGradientDirection(gdVertical); }},
+        {"FontColor", [&] { band->setFontColor(platform::clWhite); }},
+        {"FontName", [&] { band->setFontName(QStringLiteral("Tahoma")); }},
+        {"FontSize", [&] { band->setFontSize(10); }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        PaintCounter paints(band);
+        row.set();
+        EXPECT_EQ(paints.count, 1);
+        row.set();
+        EXPECT_EQ(paints.count, 1);
+    }
+    // A system colour equal to the stored RGB value is no change.
+    band->setColor1(platform::ColorToRGB(platform::clBtnFace));
+    PaintCounter paints(band);
+    band->setColor1(platform::clBtnFace);
+    EXPECT_EQ(paints.count, 0);
+}
+
+TEST_F(GradientControlTest, ColumnsStayWholeAtTwiceTheDensity) {
+    band->resize(10, 3);
+    const QImage image = Snapshot2x(band);
+    const int greys[] = {0, 26, 51, 76, 102, 128, 153, 178, 204, 230};
+    for (int i = 0; i < 10; ++i) {
+        const TColor expected = platform::RGBColor(greys[i], greys[i], greys[i]);
+        EXPECT_EQ(PixelAt(image, 2 * i, 0), expected) << i;
+        EXPECT_EQ(PixelAt(image, 2 * i + 1, 5), expected) << i;
+    }
+}
+
+} // namespace
