@@ -41,10 +41,10 @@ struct Call {
     const TExtendedArray &args;
     Extended a() const { return args[0]; }
     Extended b() const { return args[1]; }
-    // Reports a failed check; the call yields neutral.
-    Extended Fail(TCalcError code, Extended neutral = 0) const {
+    // Reports a failed check; the call then yields 0.
+    Extended Fail(TCalcError code) const {
         RaiseCalcError(code, name);
-        return neutral;
+        return 0;
     }
 };
 
@@ -55,7 +55,7 @@ bool IsNatural(Extended x) {
     return IsInteger(x) && x >= 0;
 }
 
-// The value at a tolerance of one of ±1 is infinite rather than a huge logarithm.
+// Whether a lies so close to one (1 or -1) that the logarithm is taken as infinite.
 bool NearOne(Extended a, Extended one) {
     const Extended tolerance = std::max(kTiny, std::min(std::fabs(a), Extended(1)) * kTiny);
     return std::fabs(a - one) <= tolerance;
