@@ -1,0 +1,253 @@
+// The settings window and the About window through their real widgets: design, count
+// rules, the modal game and the return to unchanged settings.
+#include "GameFixture.h"
+
+#include "controls/CaptionGroup.h"
+#include "controls/IntegerEdit.h"
+#include "controls/TranslationInfoButton.h"
+#include "game/AboutWin.h"
+#include "game/DisplayFrm.h"
+#include "game/MainFrm.h"
+#include "platform/Shape.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+#include <optional>
+
+using game::Tabout;
+using game::TdisplayFrm;
+using game::TmainFrm;
+
+namespace {
+
+// What the settings window handed to the puzzle window.
+struct GameSeen {
+    bool easy = false;
+    bool test = false;
+    std::int32_t numSeries = -1;
+    std::int32_t seriesNumber = -1;
+    bool settingsHidden = false;
+    size_t messagesBeforeShow = 0;
+};
+
+class MainFrm : public gametest::WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        frm = std::make_unique<TmainFrm>();
+        frm->show();
+        QApplication::setActiveWindow(frm.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get()));
+    }
+    void TearDown() override {
+        frm.reset();
+        WindowTest::TearDown();
+    }
+
+    // Runs Execute by trigger and closes the game as soon as it is up.
+    GameSeen PlayAndClose(const std::function<void()> &trigger) {
+        GameSeen seen;
+        gametest::WhenShown<TdisplayFrm>([&](TdisplayFrm &display) {
+            seen = {display.EasyMode,     display.TestMode,  display.NumSeries,
+                    display.SeriesNumber, !frm->isVisible(), recorder.messages.size()};
+            display.close();
+        });
+        trigger();
+        return seen;
+    }
+
+    GameSeen Execute() {
+        return PlayAndClose([this] { frm->btnExecute->click(); });
+    }
+
+    std::unique_ptr<TmainFrm> frm;
+};
+
+TEST_F(MainFrm, DesignHasItsCaptionSizeControlsAndTabOrder) {
+    EXPECT_EQ(frm->windowTitle(), "Quintara");
+    EXPECT_EQ(frm->size(), QSize(335, 216));
+    EXPECT_EQ(frm->minimumSize(), frm->maximumSize());
+    EXPECT_EQ(frm->font().pixelSize(), 11);
+    EXPECT_EQ(frm->cgSettings->geometry(), QRect(16, 8, 217, 193));
+    EXPECT_EQ(frm->cgSettings->CaptionText(), "Settings");
+    EXPECT_EQ(frm->btnExecute->geometry(), QRect(248, 8, 75, 25));
+    EXPECT_EQ(frm->btnAbout->geometry(), QRect(248, 40, 75, 25));
+    EXPECT_EQ(frm->btnExit->geometry(), QRect(248, 72, 75, 25));
+    EXPECT_EQ(frm->btnExecute->text(), "E&xecute");
+    EXPECT_EQ(frm->btnAbout->text(), "&About");
+    EXPECT_EQ(frm->btnExit->text(), "Exi&t");
+    EXPECT_TRUE(frm->btnExecute->isDefault());
+    EXPECT_EQ(frm->rbDodNormal->geometry(), QRect(8, 8, 161, 17));
+    EXPECT_EQ(frm->rbDodEasy->geometry(), QRect(8, 32, 161, 17));
+    EXPECT_TRUE(frm->rbDodNormal->isChecked());
+    EXPECT_EQ(frm->cbTestMode->text(), "&Training mode (allows help)");
+    EXPECT_FALSE(frm->cbTestMode->isChecked());
+    EXPECT_EQ(frm->Label2->text(), "&Number of sequences:");
+    EXPECT_EQ(frm->Label2->buddy(), frm->ieNumSeries);
+    EXPECT_EQ(frm->ieNumSeries->geometry(), QRect(139, 157, 65, 21));
+    EXPECT_EQ(frm->ieNumSeries->text(), "10");
+    EXPECT_EQ(frm->ieNumSeries->Min(), 1);
+    EXPECT_EQ(frm->ieNumSeries->Max(), 999);
+    EXPECT_EQ(frm->ieNumSeries->MaxLength(), 3);
+
+    const QWidget *chain[] = {frm->rbDodNormal, frm->cbTestMode, frm->ieNumSeries,
+                              frm->btnExecute,  frm->btnAbout,   frm->btnExit};
+    frm->rbDodNormal->setFocus();
+    for (const QWidget *expected : chain) {
+        EXPECT_EQ(QApplication::focusWidget(), expected);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+}
+
+TEST_F(MainFrm, CountTextSetsTheLengthOfTheGame) {
+    struct Row {
+        const char *text;
+        std::int32_t numSeries;
+    };
+    const Row rows[] = {{"0", 1}, {"1", 1}, {"10", 10}, {"999", 999}, {"007", 7}};
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.text);
+        frm->ieNumSeries->setText(row.text);
+        const GameSeen seen = Execute();
+        EXPECT_EQ(seen.numSeries, row.numSeries);
+        EXPECT_EQ(seen.seriesNumber, 1);
+        EXPECT_TRUE(seen.settingsHidden);
+        EXPECT_TRUE(recorder.messages.empty());
+    }
+}
+
+TEST_F(MainFrm, EmptyCountShowsItsMessageAndPlaysAGameOfOne) {
+    frm->ieNumSeries->clear();
+    const GameSeen seen = Execute();
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(seen.messagesBeforeShow, 1u);
+    EXPECT_EQ(recorder.messages[0].text,
+              "The entered number of sequences (\"\") is not a valid integer.");
+    EXPECT_EQ(recorder.messages[0].caption, "Quintara");
+    EXPECT_EQ(recorder.messages[0].owner, nullptr);
+    EXPECT_EQ(recorder.messages[0].icon, platform::MsgIcon::Error);
+    EXPECT_EQ(seen.numSeries, 0);
+}
+
+TEST_F(MainFrm, TrainingModeIgnoresTheCountAndGreysItOut) {
+    QTest::mouseClick(frm->cbTestMode, Qt::LeftButton);
+    ASSERT_TRUE(frm->cbTestMode->isChecked());
+    EXPECT_FALSE(frm->Label2->isEnabled());
+    EXPECT_FALSE(frm->ieNumSeries->isEnabled());
+    frm->ieNumSeries->clear();
+    frm->rbDodEasy->setChecked(true);
+    const GameSeen seen = Execute();
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_TRUE(seen.test);
+    EXPECT_TRUE(seen.easy);
+    EXPECT_EQ(seen.numSeries, 0);
+
+    QTest::mouseClick(frm->cbTestMode, Qt::LeftButton);
+    EXPECT_TRUE(frm->Label2->isEnabled());
+    EXPECT_TRUE(frm->ieNumSeries->isEnabled());
+}
+
+TEST_F(MainFrm, AfterAGameTheSettingsAreBackUnchangedAndThePuzzleWindowIsGone) {
+    frm->rbDodEasy->setChecked(true);
+    frm->ieNumSeries->setText("25");
+    const GameSeen seen = Execute();
+    EXPECT_TRUE(seen.easy);
+    EXPECT_FALSE(seen.test);
+    EXPECT_TRUE(frm->isVisible());
+    EXPECT_EQ(gametest::WindowCount<TdisplayFrm>(), 0);
+    EXPECT_TRUE(frm->rbDodEasy->isChecked());
+    EXPECT_FALSE(frm->cbTestMode->isChecked());
+    EXPECT_EQ(frm->ieNumSeries->text(), "25");
+    // The next game uses them again, in a new window.
+    EXPECT_EQ(Execute().numSeries, 25);
+}
+
+TEST_F(MainFrm, EnterStartsAGameAndEscEndsTheProgram) {
+    const GameSeen seen =
+        PlayAndClose([this] { QTest::keyClick(frm->ieNumSeries, Qt::Key_Return); });
+    EXPECT_EQ(seen.numSeries, 10);
+    EXPECT_TRUE(frm->isVisible());
+
+    QSignalSpy closed(frm.get(), &TmainFrm::Closed);
+    QTest::keyClick(frm.get(), Qt::Key_Escape);
+    EXPECT_FALSE(frm->isVisible());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(MainFrm, ExitEndsTheProgram) {
+    QSignalSpy closed(frm.get(), &TmainFrm::Closed);
+    QTest::mouseClick(frm->btnExit, Qt::LeftButton);
+    EXPECT_FALSE(frm->isVisible());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(MainFrm, AboutShowsVersionWithFocusOnOkAndClosesOnEnterOrEsc) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        SCOPED_TRACE(key);
+        std::optional<bool> okFocused;
+        QString version, caption;
+        QSize size;
+        gametest::WhenShown<Tabout>([&](Tabout &about) {
+            QApplication::setActiveWindow(&about);
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&about));
+            okFocused = about.ok->hasFocus();
+            version = about.ver->text();
+            caption = about.windowTitle();
+            size = about.size();
+            QTest::keyClick(QApplication::focusWidget(), key);
+        });
+        QTest::mouseClick(frm->btnAbout, Qt::LeftButton);
+        EXPECT_EQ(okFocused, true);
+        EXPECT_EQ(version, "1.0.0.1");
+        EXPECT_EQ(caption, "About Quintara");
+        EXPECT_EQ(size, QSize(373, 261));
+        EXPECT_EQ(gametest::WindowCount<Tabout>(), 0);
+        EXPECT_TRUE(frm->isVisible());
+    }
+}
+
+TEST(AboutWin, DesignPlacesItsControls) {
+    Tabout about;
+    EXPECT_EQ(about.ver->text(), "1.0.0.1");
+    EXPECT_EQ(about.ver->pos(), QPoint(184, 77));
+    EXPECT_EQ(about.Label5->geometry(), QRect(80, 77, 94, 13));
+    EXPECT_EQ(about.Label5->text(), "Version:");
+    EXPECT_EQ(about.Label1->text(), "Quintara");
+    EXPECT_EQ(about.Label1->font().pixelSize(), 16);
+    EXPECT_TRUE(about.Label1->font().bold());
+    EXPECT_EQ(about.logo->geometry(), QRect(20, 8, 32, 32));
+    EXPECT_FALSE(about.logo->pixmap().isNull());
+    EXPECT_EQ(about.copyinfo->geometry(), QRect(88, 152, 273, 59));
+    EXPECT_TRUE(about.copyinfo->isReadOnly());
+    EXPECT_FALSE(about.copyinfo->focusPolicy() & Qt::TabFocus);
+    EXPECT_EQ(about.ok->geometry(), QRect(288, 225, 73, 25));
+    EXPECT_TRUE(about.ok->isDefault());
+    EXPECT_EQ(about.TranslationInfoButton1->parentWidget(), &about);
+    EXPECT_EQ(about.TranslationInfoButton1->geometry(), QRect(88, 224, 100, 24));
+    EXPECT_EQ(about.Panel1->geometry(), QRect(0, 0, 373, 261));
+    EXPECT_EQ(about.Panel2->geometry(), QRect(0, 0, 73, 261));
+    EXPECT_EQ(about.Shape1->geometry(), QRect(73, 0, 300, 261));
+}
+
+TEST(AboutWin, TranslationInfoIsCaptionedWithTheAboutWindow) {
+    gametest::Recorder recorder;
+    platform::SetMessageSink(&recorder);
+    {
+        Tabout about;
+        about.show();
+        QTest::mouseClick(about.TranslationInfoButton1->InnerButton(), Qt::LeftButton);
+    }
+    platform::SetMessageSink(nullptr);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].caption, "About Quintara");
+    EXPECT_EQ(recorder.messages[0].icon, platform::MsgIcon::Information);
+}
+
+} // namespace
