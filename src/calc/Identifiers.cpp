@@ -11,7 +11,7 @@ void SubstituteIdentifier(std::string &text, const std::string &name, runtime::E
     using namespace text;
     if (name.empty())
         return;
-    const std::string written = FormatResult(false, value);
+    std::string written; // formatted at the first hit: most names do not occur
     std::size_t from = 1;
     while (const std::size_t p = Find(text, name, from)) {
         const std::size_t q = p + name.size() - 1;
@@ -23,6 +23,8 @@ void SubstituteIdentifier(std::string &text, const std::string &name, runtime::E
             from = p + 1;
             continue;
         }
+        if (written.empty())
+            written = FormatResult(false, value);
         const std::string replacement =
             (after == '!' || after == '^') ? "{" + written + "}" : written;
         ReplaceSpan(text, p, q, replacement);

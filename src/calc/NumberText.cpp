@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -39,6 +40,37 @@ void DigitsSetting(bool useDigits, int &precision, int &padding) {
         precision = 2;
 }
 
+// The significant digits of a positive finite magnitude, correctly rounded to 18, and its
+// decimal exponent E. A value that is an integer of at most 18 digits divided by an exact
+// power of ten is its own 18-digit rounding, and comes without the C library's conversion.
+void ShortestDigits(Extended magnitude, std::string &digits, int &exponent) {
+    if (magnitude < 1e18L && magnitude >= 1e-9L) {
+        Extended power = 1;
+        for (int k = 0; k <= 27; ++k, power *= 10) {
+            const Extended scaled = magnitude * power;
+            if (scaled >= 1e18L)
+                break;
+            if (scaled != std::trunc(scaled))
+                continue;
+            const auto integer = static_cast<std::uint64_t>(scaled);
+            if (static_cast<Extended>(integer) / power != magnitude)
+                continue;
+            digits = std::to_string(integer);
+            exponent = static_cast<int>(digits.size()) - k;
+            return;
+        }
+    }
+    // d.ddddddddddddddddde[+-]x, exact decimal rounding by the C library.
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.17Le", magnitude);
+    digits.clear();
+    const char *p = buffer;
+    for (; *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9')
+            digits.push_back(*p);
+    exponent = std::atoi(p + 1) + 1;
+}
+
 } // namespace
 
 std::string FormatResult(bool UseDigits, Extended value) {
@@ -56,19 +88,11 @@ std::string FormatResult(bool UseDigits, Extended value) {
     if (value == 0)
         return "0";
 
-    // 18 significant digits, correctly rounded: d.ddddddddddddddddde[+-]x.
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.17Le", std::fabs(value));
     std::string digits;
-    digits.reserve(kFullDigits + 1);
-    const char *p = buffer;
-    for (; *p != 'e'; ++p)
-        if (*p >= '0' && *p <= '9')
-            digits.push_back(*p);
-    int exponent = std::atoi(p + 1) + 1; // 10^(E-1) <= magnitude < 10^E
-
+    int exponent = 0; // 10^(E-1) <= magnitude < 10^E
+    ShortestDigits(std::fabs(value), digits, exponent);
     // Round to the precision by the first dropped digit.
-    if (precision < kFullDigits) {
+    if (static_cast<std::size_t>(precision) < digits.size()) {
         const bool up = digits[static_cast<std::size_t>(precision)] >= '5';
         digits.resize(static_cast<std::size_t>(precision));
         if (up) {
@@ -170,6 +194,19 @@ Extended ParseReal(const std::string &text) {
 
     if (mantissa.empty())
         return negative ? -0.0L : 0.0L;
+    // Up to 19 digits are an exact integer, and 10^k for k <= 27 is exact too: one
+    // multiplication or division then rounds correctly.
+    if (mantissa.size() <= 19 && scale >= -27 && scale <= 27) {
+        std::uint64_t digits = 0;
+        for (const char c : mantissa)
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        Extended power = 1;
+        for (long k = scale < 0 ? -scale : scale; k > 0; --k)
+            power *= 10;
+        const Extended exact = static_cast<Extended>(digits);
+        const Extended magnitude = scale < 0 ? exact / power : exact * power;
+        return negative ? -magnitude : magnitude;
+    }
     // One correctly rounded conversion of digits times a power of ten. The text holds no
     // decimal point, so the C library's locale cannot change how it is read.
     mantissa += 'e';
