@@ -1,0 +1,171 @@
+// The caption panel and the caption group: the dark title bar, its text and its upkeep.
+#include "controls/CaptionGroup.h"
+#include "controls/PanelCaption.h"
+
+#include "WidgetProbe.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace controls;
+using platform::TColor;
+
+namespace {
+
+TColor Grey(int level) {
+    return platform::RGBColor(level, level, level);
+}
+
+class CaptionTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = std::make_unique<QWidget>();
+        window->resize(400, 300);
+        ExposeWindow(window.get());
+    }
+    std::unique_ptr<QWidget> window;
+};
+
+TEST_F(CaptionTest, PanelIsA23PixelBandWithABlackOutline) {
+    TPanelCaption panel(window.get());
+    panel.setGeometry(0, 0, 120, panel.height());
+    panel.show();
+    EXPECT_EQ(panel.height(), 23);
+    EXPECT_EQ(panel.Band()->geometry(), QRect(0, 0, 120, 23));
+    const QImage image = Snapshot(&panel);
+    const int rows[] = {0,  3,  6,  9,  12, 15, 18, 21, 24, 27, 30, 33,
+                        35, 38, 41, 44, 47, 50, 53, 56, 59, 62, 65};
+    for (int y = 1; y < 22; ++y) {
+        EXPECT_EQ(PixelAt(image, 1, y), Grey(rows[y])) << "row " << y;
+        EXPECT_EQ(PixelAt(image, 118, y), Grey(rows[y])) << "row " << y;
+        EXPECT_EQ(PixelAt(image, 0, y), platform::clBlack) << "row " << y;
+        EXPECT_EQ(PixelAt(image, 119, y), platform::clBlack) << "row " << y;
+    }
+    for (int x = 0; x < 120; x += 7) {
+        EXPECT_EQ(PixelAt(image, x, 0), platform::clBlack) << "column " << x;
+        EXPECT_EQ(PixelAt(image, x, 22), platform::clBlack) << "column " << x;
+    }
+}
+
+TEST_F(CaptionTest, PanelSetsItsBandUp) {
+    TPanelCaption panel(window.get());
+    const TGradientControl *band = panel.Band();
+    EXPECT_EQ(band->Color1(), platform::clBlack);
+    EXPECT_EQ(band->Color2(), 0x00444444u);
+    EXPECT_EQ(band->FontName(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(band->FontSize(), 10);
+    EXPECT_EQ(band->FontColor(), platform::clWhite);
+    EXPECT_EQ(band->BorderWidth(), 1);
+    EXPECT_EQ(band->BorderColor(), platform::clBlack);
+    EXPECT_EQ(band->GradientDirection(), gdVertical);
+    EXPECT_EQ(panel.Color(), platform::clBtnShadow);
+    EXPECT_EQ(panel.Alignment(), int(Qt::AlignLeft));
+    EXPECT_TRUE(panel.font().bold());
+    EXPECT_TRUE(panel.Caption().isEmpty());
+}
+
+TEST_F(CaptionTest, PanelSwitchesItsFrameOffAtThePaint) {
+    TPanelCaption panel(window.get());
+    panel.show();
+    panel.setBevelOuter(bvRaised);
+    panel.setBevelInner(bvLowered);
+    panel.setBorderStyle(bsSingle);
+    EXPECT_EQ(panel.BevelOuter(), bvRaised);
+    (void)Snapshot(&panel);
+    EXPECT_EQ(panel.BevelOuter(), bvNone);
+    EXPECT_EQ(panel.BevelInner(), bvNone);
+    EXPECT_EQ(panel.BorderStyle(), bsNone);
+}
+
+TEST_F(CaptionTest, PanelTextReachesTheBandOnlyWhenItChanges) {
+    TPanelCaption panel(window.get());
+    panel.show();
+    PaintCounter paints(panel.Band());
+    panel.setCaptionText(QStringLiteral("Title"));
+    EXPECT_EQ(panel.Band()->Caption(), QStringLiteral("Title"));
+    EXPECT_EQ(paints.count, 1);
+    panel.setCaptionText(QStringLiteral("Title"));
+    EXPECT_EQ(paints.count, 1);
+}
+
+TEST_F(CaptionTest, NewGroupShowsAnEmptyDarkBarAcrossItsTop) {
+    TCaptionGroup group(window.get());
+    group.setGeometry(10, 10, 217, 193);
+    group.show();
+    const QImage image = Snapshot(&group);
+    EXPECT_EQ(group.CaptionPanel()->geometry(), QRect(0, 0, 217, 23));
+    EXPECT_TRUE(group.Caption().isEmpty());
+    EXPECT_EQ(group.BevelInner(), bvRaised);
+    EXPECT_EQ(group.BevelOuter(), bvLowered);
+    for (int y = 1; y < 22; ++y)
+        for (int x = 1; x < 216; x += 5)
+            ASSERT_LE(platform::RedOf(PixelAt(image, x, y)), 65) << x << "," << y;
+    EXPECT_EQ(PixelAt(image, 216, 22), platform::clBlack);
+}
+
+TEST_F(CaptionTest, GroupTitleShowsInWhiteAtTwelvePixels) {
+    TCaptionGroup group(window.get());
+    group.setGeometry(10, 10, 217, 193);
+    group.setCaptionText(QStringLiteral("Settings"));
+    group.show();
+    EXPECT_EQ(group.CaptionPanel()->CaptionText(), QStringLiteral("Settings"));
+    const QImage image = Snapshot(&group);
+    // The title's ink: pixels clearly lighter than the band's darkest grey.
+    QRect ink;
+    for (int y = 1; y < 22; ++y)
+        for (int x = 1; x < 216; ++x)
+            if (platform::RedOf(PixelAt(image, x, y)) > 120)
+                ink |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left(), 12);
+    EXPECT_LE(ink.left(), 14);
+    EXPECT_LE(std::abs(ink.center().y() - 11), 3);
+}
+
+TEST_F(CaptionTest, GroupBarFollowsTheWidthAtTheNextPaint) {
+    TCaptionGroup group(window.get());
+    group.setGeometry(10, 10, 217, 193);
+    group.show();
+    group.resize(300, 193);
+    (void)Snapshot(&group);
+    EXPECT_EQ(group.CaptionPanel()->geometry(), QRect(0, 0, 300, 23));
+    const QImage image = Snapshot(&group);
+    EXPECT_EQ(PixelAt(image, 299, 10), platform::clBlack);
+    EXPECT_EQ(PixelAt(image, 298, 10), Grey(30));
+}
+
+TEST_F(CaptionTest, GroupOwnCaptionIsClearedAtThePaint) {
+    TCaptionGroup group(window.get());
+    group.setGeometry(10, 10, 217, 193);
+    group.setCaptionText(QStringLiteral("Settings"));
+    group.show();
+    const QImage before = Snapshot(&group);
+    group.setCaption(QStringLiteral("Intruder"));
+    const QImage after = Snapshot(&group);
+    EXPECT_TRUE(group.Caption().isEmpty());
+    EXPECT_EQ(after.copy(0, 0, 217, 23), before.copy(0, 0, 217, 23));
+}
+
+TEST_F(CaptionTest, SettledGroupPaintsNoFurtherPaints) {
+    TCaptionGroup group(window.get());
+    group.setGeometry(10, 10, 217, 193);
+    group.setCaptionText(QStringLiteral("Settings"));
+    group.show();
+    (void)Snapshot(&group);
+    QApplication::processEvents();
+    PaintCounter paints(group.CaptionPanel()->Band());
+    group.setCaptionText(QStringLiteral("Settings"));
+    group.repaint();
+    QApplication::processEvents();
+    EXPECT_EQ(paints.count, 1);
+}
+
+TEST_F(CaptionTest, ChildrenSitInGroupCoordinates) {
+    TCaptionGroup group(window.get());
+    group.setGeometry(10, 10, 217, 193);
+    QWidget child(&group);
+    child.setGeometry(16, 40, 50, 20);
+    EXPECT_EQ(child.mapTo(window.get(), QPoint(0, 0)), QPoint(26, 50));
+}
+
+} // namespace
