@@ -80,7 +80,8 @@ std::string RightOperand(const std::string &s, std::size_t k, std::size_t &last)
 
 // Replaces every evaluated call, name "[" list "]", by its value.
 void ReduceCalls(std::string &s) {
-    while (const std::size_t k = Find(s, '[')) {
+    std::size_t from = 1;
+    while (const std::size_t k = Find(s, '[', from)) {
         std::size_t start = k;
         if (k >= 2) {
             std::size_t j = k - 2;
@@ -96,6 +97,7 @@ void ReduceCalls(std::string &s) {
         const std::string list = Span(s, k + 1, end - 1);
         const Extended value = CallFunction(name, SplitArguments(list));
         ReplaceSpan(s, start, end, FormatResult(false, value));
+        from = start; // no "[" comes before the call just replaced
     }
 }
 
