@@ -189,8 +189,12 @@ void TFlatButton::keyPressEvent(QKeyEvent *event) {
         QChar character = event->text().at(0);
         emit OnKeyPress(character);
     }
-    // The key is not consumed: it goes on to the parent.
-    event->ignore();
+    // The button itself does nothing more with the key; Esc goes on to the window, as a
+    // dialog key that a cancel button may take.
+    if (event->key() == Qt::Key_Escape)
+        event->ignore();
+    else
+        event->accept();
 }
 
 void TFlatButton::keyReleaseEvent(QKeyEvent *event) {
@@ -198,7 +202,7 @@ void TFlatButton::keyReleaseEvent(QKeyEvent *event) {
         int key = event->key();
         emit OnKeyUp(key, event->modifiers());
     }
-    event->ignore();
+    event->accept();
 }
 
 void TFlatButton::focusInEvent(QFocusEvent *event) {

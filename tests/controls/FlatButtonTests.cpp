@@ -237,6 +237,24 @@ TEST_F(FlatButtonTest, SpaceAndEnterClickIncludingAutoRepeat) {
     }
 }
 
+// Records the keys that reach it from its children.
+class KeyWindow : public QWidget {
+  public:
+    std::vector<int> keys;
+
+  protected:
+    void keyPressEvent(QKeyEvent *event) override { keys.push_back(event->key()); }
+};
+
+TEST(FlatButtonKeys, OnlyEscGoesOnToTheWindow) {
+    KeyWindow window;
+    auto *button = new TFlatButton(&window);
+    QObject::connect(button, &TFlatButton::OnClick, [] {});
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_F1, Qt::Key_A, Qt::Key_Escape})
+        QTest::keyClick(button, key);
+    EXPECT_EQ(window.keys, std::vector<int>{Qt::Key_Escape});
+}
+
 TEST_F(FlatButtonTest, SpaceWithoutAClickHandlerDoesNothing) {
     int keyDowns = 0;
     QObject::connect(button, &TFlatButton::OnKeyDown,
