@@ -26,6 +26,16 @@ struct EvalOutcome {
     bool aborted = false;
 };
 
+// One expected evaluation: the text and the value are written with "." as the decimal
+// separator and rewritten for the one under test; the value is compared as the calculator
+// writes it with 18 digits.
+struct ExprRow {
+    std::string text;
+    std::string value;
+    int error = -1;
+    bool aborted = false;
+};
+
 // A "Kvarnelo" box that the calculator asked for.
 struct ShownBox {
     std::string text;
@@ -67,6 +77,16 @@ class CalcFixture : public ::testing::Test {
         }
         outcome.error = FirstError;
         return outcome;
+    }
+
+    static void CheckRows(const std::vector<ExprRow> &rows) {
+        for (const ExprRow &row : rows) {
+            SCOPED_TRACE(row.text);
+            const EvalOutcome outcome = Eval(Local(row.text));
+            EXPECT_EQ(FormatResult(false, outcome.value), Local(row.value));
+            EXPECT_EQ(outcome.error, row.error);
+            EXPECT_EQ(outcome.aborted, row.aborted);
+        }
     }
 
     // A text written with "." as the decimal separator, in the current separator.

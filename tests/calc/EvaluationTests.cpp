@@ -9,28 +9,10 @@ namespace {
 
 // Texts use "." for the decimal separator and are rewritten for the one under test;
 // expected values are written with 18 digits as the calculator writes them.
-struct Row {
-    std::string text;
-    std::string value;
-    int error = -1;
-    bool aborted = false;
-};
-
-class Evaluation : public CalcFixtureSep {
-  protected:
-    void Check(const std::vector<Row> &rows) {
-        for (const Row &row : rows) {
-            SCOPED_TRACE(row.text);
-            const EvalOutcome outcome = Eval(Local(row.text));
-            EXPECT_EQ(FormatResult(false, outcome.value), Local(row.value));
-            EXPECT_EQ(outcome.error, row.error);
-            EXPECT_EQ(outcome.aborted, row.aborted);
-        }
-    }
-};
+using Evaluation = CalcFixtureSep;
 
 TEST_P(Evaluation, PlainNumbers) {
-    Check({
+    CheckRows({
         {"42", "42"},
         {"-7", "-7"},
         {" 12 ", "12"},
@@ -47,7 +29,7 @@ TEST_P(Evaluation, PlainNumbers) {
 }
 
 TEST_P(Evaluation, NormalisesSignsBracketsAndMultiplicationSigns) {
-    Check({
+    CheckRows({
         {"2\xD7"
          "3\xB7"
          "4",
@@ -66,7 +48,7 @@ TEST_P(Evaluation, NormalisesSignsBracketsAndMultiplicationSigns) {
 }
 
 TEST_P(Evaluation, ValueGroupsKeepTheSignForFactorialsAndPowers) {
-    Check({
+    CheckRows({
         {"(2+3)!", "120"},
         {"(-2)^2", "4"},
         {"-2^2", "-4"},
@@ -81,7 +63,7 @@ TEST_P(Evaluation, ValueGroupsKeepTheSignForFactorialsAndPowers) {
 }
 
 TEST_P(Evaluation, NamedValuesAreSubstitutedAsIdentifiersOnly) {
-    Check({
+    CheckRows({
         {"Pi", "3.14159265358979324"},
         {"-Pi", "-3.14159265358979324"},
         {"e", "2.71828182845904524"},
@@ -117,7 +99,7 @@ TEST_P(Evaluation, AnsHoldsTheLastCompletedResult) {
 }
 
 TEST_P(Evaluation, FunctionCallGroups) {
-    Check({
+    CheckRows({
         {"max(1;5;3)", "5"},
         {"max(1;5;)", "5"},
         {"max(;1)", "0", errUnknown},
@@ -139,7 +121,7 @@ TEST_P(Evaluation, FunctionCallGroups) {
 }
 
 TEST_P(Evaluation, IntermediateValuesCarryEighteenDigits) {
-    Check({
+    CheckRows({
         {"1/3*3", "0.999999999999999999"},
         {"2/3", "0.666666666666666667"},
     });
@@ -147,7 +129,7 @@ TEST_P(Evaluation, IntermediateValuesCarryEighteenDigits) {
 }
 
 TEST_P(Evaluation, FailuresEndTheEvaluationWithZero) {
-    Check({
+    CheckRows({
         {"1/0", "0", errDivisionByZero},
         {"0/0", "0", errNotReal},
         {"abc+1", "0", errUnknown},
@@ -166,7 +148,7 @@ TEST_P(Evaluation, FailuresEndTheEvaluationWithZero) {
 }
 
 TEST_P(Evaluation, UnmatchedBracketsAreSyntaxErrors) {
-    Check({
+    CheckRows({
         {"2*(", "0", errSyntax},
         {"sin(", "0", errSyntax},
         {"((", "0", errSyntax},
@@ -181,7 +163,7 @@ TEST_P(Evaluation, UnmatchedBracketsAreSyntaxErrors) {
 }
 
 TEST_P(Evaluation, ASecondErrorAbortsSilently) {
-    Check({
+    CheckRows({
         {"2.5!+2.5!", "0", errNaturalExpected, true},
         {"2.5!+1/0", "0", errNaturalExpected, true},
         {"2.5!", "1", errNaturalExpected},

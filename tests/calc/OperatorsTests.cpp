@@ -8,27 +8,10 @@
 namespace calc::testing {
 namespace {
 
-struct Row {
-    std::string text;
-    std::string value; // written with 18 digits, "." as separator
-    int error = -1;
-};
-
-class Operators : public CalcFixtureSep {
-  protected:
-    void Check(const std::vector<Row> &rows) {
-        for (const Row &row : rows) {
-            SCOPED_TRACE(row.text);
-            const EvalOutcome outcome = Eval(Local(row.text));
-            EXPECT_EQ(FormatResult(false, outcome.value), Local(row.value));
-            EXPECT_EQ(outcome.error, row.error);
-            EXPECT_FALSE(outcome.aborted);
-        }
-    }
-};
+using Operators = CalcFixtureSep;
 
 TEST_P(Operators, PrecedenceAndAssociativity) {
-    Check({
+    CheckRows({
         {"2+3*4", "14"},
         {"10/2/5", "1"},
         {"8/2*4", "16"},
@@ -42,7 +25,7 @@ TEST_P(Operators, PrecedenceAndAssociativity) {
 }
 
 TEST_P(Operators, SignsBelongToTheNumberAfterThem) {
-    Check({
+    CheckRows({
         {"-3!", "-6"},
         {"-2^2", "-4"},
         {"2^-1", "0.5"},
@@ -55,7 +38,7 @@ TEST_P(Operators, SignsBelongToTheNumberAfterThem) {
 }
 
 TEST_P(Operators, OperandExtents) {
-    Check({
+    CheckRows({
         {"2E2^2", "20000"},
         {"1E3!", "1000000"},
         {"1E5", "100000"},
@@ -69,7 +52,7 @@ TEST_P(Operators, OperandExtents) {
 }
 
 TEST_P(Operators, PowersFollowTheirCases) {
-    Check({
+    CheckRows({
         {"0^0", "1"},
         {"0^2", "0"},
         {"(-2)^3", "-8"},
@@ -89,7 +72,7 @@ TEST_P(Operators, PowersFollowTheirCases) {
 }
 
 TEST_P(Operators, FactorialsOfNaturalNumbersOnly) {
-    Check({
+    CheckRows({
         {"0!", "1"},
         {"1!", "1"},
         {"5!", "120"},
