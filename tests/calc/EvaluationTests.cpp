@@ -173,35 +173,6 @@ TEST_P(Evaluation, ASecondErrorAbortsSilently) {
 
 CALC_BOTH_SEPARATORS(Evaluation);
 
-// Pairs that must agree: each catches a slip in precedence, associativity or sign handling.
-TEST_P(Evaluation, EquivalentTextsAgree) {
-    const std::pair<const char *, const char *> pairs[] = {
-        {"2^3^2", "(2^3)^2"},
-        {"2+3*4", "2+(3*4)"},
-        {"10/2/5", "(10/2)/5"},
-        {"8/2*4", "(8/2)*4"},
-        {"10-2-3", "(10-2)-3"},
-        {"-3!", "-(3!)"},
-        {"-2^2", "-(2^2)"},
-        {"2^3!", "2^(3!)"},
-        {"3!!", "(3!)!"},
-        {"2*-3", "2*(-3)"},
-        {"2^-1", "1/2"},
-        {"2-(-3)", "2+3"},
-        {"-2*-2", "4"},
-        {"1+2*3^2!", "1+2*(3^(2!))"},
-        {"{2+3}*[4-1]", "(2+3)*(4-1)"},
-    };
-    for (const auto &[left, right] : pairs) {
-        SCOPED_TRACE(std::string(left) + " = " + right);
-        const EvalOutcome a = Eval(Local(left));
-        const EvalOutcome b = Eval(Local(right));
-        EXPECT_EQ(a.value, b.value);
-        EXPECT_EQ(a.error, -1);
-        EXPECT_EQ(b.error, -1);
-    }
-}
-
 using LongTexts = CalcFixture;
 
 TEST_F(LongTexts, TenThousandCharactersEvaluate) {

@@ -10,7 +10,7 @@ namespace {
 
 using Operators = CalcFixtureSep;
 
-TEST_P(Operators, PrecedenceAndAssociativity) {
+TEST_P(Operators, PrecedenceAssociativityAndSigns) {
     CheckRows({
         {"2+3*4", "14"},
         {"10/2/5", "1"},
@@ -20,12 +20,6 @@ TEST_P(Operators, PrecedenceAndAssociativity) {
         {"2^3!", "64"},
         {"3!!", "720"},
         {"1+2*3!^2", "73"},
-        {"2*3+4*5", "26"},
-    });
-}
-
-TEST_P(Operators, SignsBelongToTheNumberAfterThem) {
-    CheckRows({
         {"-3!", "-6"},
         {"-2^2", "-4"},
         {"2^-1", "0.5"},
@@ -35,6 +29,19 @@ TEST_P(Operators, SignsBelongToTheNumberAfterThem) {
         {"6/-2", "-3"},
         {"2^-2^2", "0.0625"},
     });
+}
+
+// Pairs that must agree catch a slip in precedence or associativity cheaply.
+TEST_P(Operators, EquivalentTextsAgree) {
+    const std::pair<const char *, const char *> pairs[] = {
+        {"2^3^2", "(2^3)^2"}, {"10/2/5", "(10/2)/5"}, {"10-2-3", "(10-2)-3"},
+        {"-2^2", "-(2^2)"},   {"2^3!", "2^(3!)"},     {"1+2*3^2!", "1+2*(3^(2!))"},
+    };
+    for (const auto &[left, right] : pairs) {
+        SCOPED_TRACE(std::string(left) + " = " + right);
+        EXPECT_EQ(Eval(left).value, Eval(right).value);
+        EXPECT_EQ(FirstError, -1);
+    }
 }
 
 TEST_P(Operators, OperandExtents) {
