@@ -78,15 +78,13 @@ std::string FormatResult(bool UseDigits, Extended value) {
     int padding = 0;
     DigitsSetting(UseDigits, precision, padding);
 
-    std::string out;
-    if (std::signbit(value) && value == value && value != 0)
-        out = "-";
     if (std::isnan(value))
-        return (std::signbit(value) ? "-" : "") + std::string("NAN");
-    if (std::isinf(value))
-        return out + "INF";
+        return std::signbit(value) ? "-NAN" : "NAN";
     if (value == 0)
         return "0";
+    std::string out = std::signbit(value) ? "-" : "";
+    if (std::isinf(value))
+        return out + "INF";
 
     std::string digits;
     int exponent = 0; // 10^(E-1) <= magnitude < 10^E
