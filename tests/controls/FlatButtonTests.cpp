@@ -348,4 +348,19 @@ TEST_F(FlatButtonTest, StaysCrispAtTwiceTheDensity) {
     EXPECT_EQ(PixelAt(image, 101, 75), FlatButtonFocusColor);
 }
 
+TEST_F(FlatButtonTest, ScreenDensityKeepsTheOutlineOnePixelWide) {
+    button->setCaption(QString());
+    const QImage image = button->grab().toImage();
+    const int ratio = qRound(button->devicePixelRatioF());
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2")) {
+        EXPECT_EQ(ratio, 2);
+    }
+    ASSERT_EQ(image.width(), 52 * ratio);
+    for (int d = 0; d < ratio; ++d) {
+        EXPECT_EQ(PixelAt(image, d, 20 * ratio), platform::clWhite);
+        EXPECT_EQ(PixelAt(image, 52 * ratio - 1 - d, 20 * ratio), platform::clWhite);
+    }
+    EXPECT_EQ(PixelAt(image, ratio, 20 * ratio), platform::clBlack);
+}
+
 } // namespace

@@ -262,4 +262,21 @@ TEST_F(GradientControlTest, ColumnsStayWholeAtTwiceTheDensity) {
     }
 }
 
+TEST_F(GradientControlTest, ScreenDensityKeepsColumnsWhole) {
+    // Run once more with QT_SCALE_FACTOR=2: the grab then holds two device pixels a column.
+    band->resize(10, 3);
+    const QImage image = band->grab().toImage();
+    const int ratio = qRound(band->devicePixelRatioF());
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2")) {
+        EXPECT_EQ(ratio, 2);
+    }
+    ASSERT_EQ(image.width(), 10 * ratio);
+    const int greys[] = {0, 26, 51, 76, 102, 128, 153, 178, 204, 230};
+    for (int i = 0; i < 10; ++i)
+        for (int d = 0; d < ratio; ++d)
+            EXPECT_EQ(PixelAt(image, ratio * i + d, 0),
+                      platform::RGBColor(greys[i], greys[i], greys[i]))
+                << i;
+}
+
 } // namespace
