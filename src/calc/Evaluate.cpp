@@ -3,7 +3,7 @@
 #include "calc/CalcVars.h"
 #include "calc/Identifiers.h"
 #include "calc/NumCalc.h"
-#include "calc/Text1.h"
+#include "calc/WorkingText.h"
 
 #include "runtime/Faults.h"
 

@@ -2,7 +2,7 @@
 #include "calc/Identifiers.h"
 
 #include "calc/NumCalc.h"
-#include "calc/Text1.h"
+#include "calc/WorkingText.h"
 
 namespace calc {
 

@@ -1,7 +1,7 @@
 // The operator level: function calls with evaluated arguments, factorials, powers, products
 // and sums, each reduced by rewriting the text, and the small routines they share.
 #include "calc/NumCalc.h"
-#include "calc/Text1.h"
+#include "calc/WorkingText.h"
 
 #include "runtime/Checked.h"
 #include "runtime/Faults.h"
