@@ -47,23 +47,6 @@ TEST_F(CaptionTest, PanelIsA23PixelBandWithABlackOutline) {
     }
 }
 
-TEST_F(CaptionTest, PanelSetsItsBandUp) {
-    TPanelCaption panel(window.get());
-    const TGradientControl *band = panel.Band();
-    EXPECT_EQ(band->Color1(), platform::clBlack);
-    EXPECT_EQ(band->Color2(), 0x00444444u);
-    EXPECT_EQ(band->FontName(), QStringLiteral("Tahoma"));
-    EXPECT_EQ(band->FontSize(), 10);
-    EXPECT_EQ(band->FontColor(), platform::clWhite);
-    EXPECT_EQ(band->BorderWidth(), 1);
-    EXPECT_EQ(band->BorderColor(), platform::clBlack);
-    EXPECT_EQ(band->GradientDirection(), gdVertical);
-    EXPECT_EQ(panel.Color(), platform::clBtnShadow);
-    EXPECT_EQ(panel.Alignment(), int(Qt::AlignLeft));
-    EXPECT_TRUE(panel.font().bold());
-    EXPECT_TRUE(panel.Caption().isEmpty());
-}
-
 TEST_F(CaptionTest, PanelSwitchesItsFrameOffAtThePaint) {
     TPanelCaption panel(window.get());
     panel.show();
@@ -158,14 +141,6 @@ TEST_F(CaptionTest, SettledGroupPaintsNoFurtherPaints) {
     group.repaint();
     QApplication::processEvents();
     EXPECT_EQ(paints.count, 1);
-}
-
-TEST_F(CaptionTest, ChildrenSitInGroupCoordinates) {
-    TCaptionGroup group(window.get());
-    group.setGeometry(10, 10, 217, 193);
-    QWidget child(&group);
-    child.setGeometry(16, 40, 50, 20);
-    EXPECT_EQ(child.mapTo(window.get(), QPoint(0, 0)), QPoint(26, 50));
 }
 
 } // namespace

@@ -19,18 +19,11 @@ TEST(ContrastColor, JudgesTheMeanOfTheThreeLowBytes) {
         TColor fill;
         TColor expected;
     };
+    // The looks table below covers the 127/128 greys, red and cyan through the widget.
     const Row rows[] = {
-        {0x007F7F7F, platform::clWhite},
-        {0x00808080, platform::clBlack},
-        {0x000000FF, platform::clWhite},
-        {0x00FFFF00, platform::clBlack},
-        {FlatButtonDownColor, platform::clBlack},
-        {FlatButtonFocusColor, platform::clWhite},
-        {platform::clSilver, platform::clBlack},
-        {platform::clBlack, platform::clWhite},
-        // 127 + 128 + 128 = 383, mean 127 with the remainder dropped.
-        {0x0080807F, platform::clWhite},
+        {0x0080807F, platform::clWhite}, // 383 / 3 = 127 with the remainder dropped
         {0x00818080, platform::clBlack},
+        {0x12000000, platform::clWhite}, // only the low three bytes count
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(QString::number(row.fill, 16).toStdString());
@@ -131,21 +124,6 @@ TEST_F(FlatButtonTest, CaptionIsCentredInTheContrastColour) {
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_LE(std::abs(ink.left() - (51 - ink.right())), 3);
     EXPECT_LE(std::abs(ink.top() - (38 - ink.bottom())), 6);
-    // Only black and white on a black button: the font colour never shows.
-    button->setFont([] {
-        QFont f = QApplication::font();
-        f.setPixelSize(16);
-        return f;
-    }());
-    QPalette red = button->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    button->setPalette(red);
-    const QImage again = Snapshot(button);
-    for (int y = 0; y < again.height(); ++y)
-        for (int x = 0; x < again.width(); ++x) {
-            const QColor c = again.pixelColor(x, y);
-            ASSERT_TRUE(c.red() == c.green() && c.green() == c.blue()) << x << "," << y;
-        }
 }
 
 TEST_F(FlatButtonTest, WideCaptionIsClippedAndItsCellCoversTheOutline) {
@@ -165,15 +143,6 @@ TEST_F(FlatButtonTest, WideCaptionIsClippedAndItsCellCoversTheOutline) {
     EXPECT_TRUE(rightBroken);
 }
 
-TEST_F(FlatButtonTest, AmpersandIsDrawnLiterally) {
-    button->setCaption(QStringLiteral("A"));
-    const int plain = InkBox(Snapshot(button), QRect(1, 1, 50, 37), platform::clBlack).width();
-    button->setCaption(QStringLiteral("&A"));
-    const int withAmpersand =
-        InkBox(Snapshot(button), QRect(1, 1, 50, 37), platform::clBlack).width();
-    EXPECT_GT(withAmpersand, plain);
-}
-
 TEST_F(FlatButtonTest, SettersRepaintAtOnceAndOnlyOnChange) {
     PaintCounter paints(button);
     button->setDown(true);
@@ -187,14 +156,11 @@ TEST_F(FlatButtonTest, SettersRepaintAtOnceAndOnlyOnChange) {
     EXPECT_EQ(paints.count, 2);
     button->setDown(false);
     EXPECT_EQ(paints.count, 3);
-}
-
-TEST_F(FlatButtonTest, FocusInAndOutRepaintAtOnce) {
-    PaintCounter paints(button);
+    // Focus coming and going repaints at once too.
     button->setFocus();
-    EXPECT_EQ(paints.count, 1);
+    EXPECT_EQ(paints.count, 4);
     other->setFocus();
-    EXPECT_EQ(paints.count, 2);
+    EXPECT_EQ(paints.count, 5);
 }
 
 TEST_F(FlatButtonTest, SpaceAndEnterClickIncludingAutoRepeat) {
@@ -255,14 +221,6 @@ TEST(FlatButtonKeys, OnlyEscGoesOnToTheWindow) {
     EXPECT_EQ(window.keys, std::vector<int>{Qt::Key_Escape});
 }
 
-TEST_F(FlatButtonTest, SpaceWithoutAClickHandlerDoesNothing) {
-    int keyDowns = 0;
-    QObject::connect(button, &TFlatButton::OnKeyDown,
-                     [&](int &, Qt::KeyboardModifiers) { ++keyDowns; });
-    QTest::keyClick(button, Qt::Key_Space);
-    EXPECT_EQ(keyDowns, 1);
-}
-
 TEST_F(FlatButtonTest, MouseClickWithoutClickFocusLeavesTheFocus) {
     int clicks = 0;
     QObject::connect(button, &TFlatButton::OnClick, [&] { ++clicks; });
@@ -303,13 +261,6 @@ TEST_F(FlatButtonTest, ReleaseOutsideOrWithAnotherButtonIsNoClick) {
     EXPECT_TRUE(button->hasFocus());
 }
 
-TEST_F(FlatButtonTest, ClickFocusNeedsAnEnabledButton) {
-    button->setClickFocus(true);
-    button->setEnabled(false);
-    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_TRUE(other->hasFocus());
-}
-
 TEST_F(FlatButtonTest, ColourComesFromTheParentUntilSet) {
     EXPECT_TRUE(button->ParentColor());
     EXPECT_EQ(button->Color(), platform::clBlack);
@@ -318,16 +269,6 @@ TEST_F(FlatButtonTest, ColourComesFromTheParentUntilSet) {
     EXPECT_EQ(button->Color(), platform::clSilver);
     button->setParentColor(true);
     EXPECT_EQ(button->Color(), platform::clBlack);
-}
-
-TEST_F(FlatButtonTest, TabStopIsOffAtCreation) {
-    TFlatButton fresh;
-    EXPECT_FALSE(fresh.TabStop());
-    EXPECT_FALSE(fresh.Down());
-    EXPECT_FALSE(fresh.ClickFocus());
-    EXPECT_TRUE(fresh.Caption().isEmpty());
-    fresh.setTabStop(true);
-    EXPECT_EQ(fresh.focusPolicy(), Qt::TabFocus);
 }
 
 TEST_F(FlatButtonTest, StaysCrispAtTwiceTheDensity) {
@@ -346,21 +287,6 @@ TEST_F(FlatButtonTest, StaysCrispAtTwiceTheDensity) {
     EXPECT_EQ(PixelAt(image, 10, 8), FlatButtonFocusColor);
     EXPECT_EQ(PixelAt(image, 103, 77), platform::clWhite);
     EXPECT_EQ(PixelAt(image, 101, 75), FlatButtonFocusColor);
-}
-
-TEST_F(FlatButtonTest, ScreenDensityKeepsTheOutlineOnePixelWide) {
-    button->setCaption(QString());
-    const QImage image = button->grab().toImage();
-    const int ratio = qRound(button->devicePixelRatioF());
-    if (qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2")) {
-        EXPECT_EQ(ratio, 2);
-    }
-    ASSERT_EQ(image.width(), 52 * ratio);
-    for (int d = 0; d < ratio; ++d) {
-        EXPECT_EQ(PixelAt(image, d, 20 * ratio), platform::clWhite);
-        EXPECT_EQ(PixelAt(image, 52 * ratio - 1 - d, 20 * ratio), platform::clWhite);
-    }
-    EXPECT_EQ(PixelAt(image, ratio, 20 * ratio), platform::clBlack);
 }
 
 } // namespace

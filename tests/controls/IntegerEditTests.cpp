@@ -122,18 +122,6 @@ TEST_F(IntegerEditTest, BackspaceEditsAndTypedZeroStays) {
     EXPECT_EQ(changes, QStringList({"1", "0"}));
 }
 
-TEST_F(IntegerEditTest, KeyPressHandlerMayReplaceTheCharacter) {
-    QObject::connect(box, &TIntegerEdit::OnKeyPress, [](QChar &c) {
-        if (c == QLatin1Char('x'))
-            c = QLatin1Char('7');
-        else if (c == QLatin1Char('5'))
-            c = QChar(0);
-    });
-    setTextQuietly(QString());
-    QTest::keyClicks(box, QStringLiteral("x5"));
-    EXPECT_EQ(box->text(), QStringLiteral("7"));
-}
-
 TEST_F(IntegerEditTest, ControlCharactersNeverPaste) {
     QApplication::clipboard()->setText(QStringLiteral("42"));
     setTextQuietly(QStringLiteral("5"));

@@ -9,17 +9,6 @@ using namespace platform;
 
 namespace {
 
-TEST(Colors, NamedValues) {
-    EXPECT_EQ(clBlack, 0x00000000u);
-    EXPECT_EQ(clWhite, 0x00FFFFFFu);
-    EXPECT_EQ(clSilver, 0x00C0C0C0u);
-    EXPECT_EQ(clWindow, 0xFF000005u);
-    EXPECT_EQ(clBtnFace, 0xFF00000Fu);
-    EXPECT_EQ(clBtnShadow, 0xFF000010u);
-    EXPECT_EQ(RedOf(clRed), 255);
-    EXPECT_EQ(BlueOf(clBlue), 255);
-}
-
 TEST(Colors, RGBValuesPassWithTheirTopByteCleared) {
     EXPECT_EQ(ColorToRGB(0x00123456), 0x00123456u);
     EXPECT_EQ(ColorToRGB(0x7F123456), 0x00123456u);

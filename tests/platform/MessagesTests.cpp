@@ -31,17 +31,6 @@ TEST(Messages, SinkSeesEveryBoxAndBeep) {
     EXPECT_EQ(recorder.beeps, 1);
 }
 
-TEST(Messages, RecordersNestAndRestore) {
-    MessageRecorder outer;
-    {
-        MessageRecorder inner;
-        Beep();
-        EXPECT_EQ(inner.beeps, 1);
-    }
-    Beep();
-    EXPECT_EQ(outer.beeps, 1);
-}
-
 TEST(Messages, RealBoxShowsOneOkButtonAndPlainLines) {
     ASSERT_EQ(CurrentMessageSink(), nullptr);
     QString shownText, shownTitle;
