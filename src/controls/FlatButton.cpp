@@ -93,13 +93,6 @@ void TFlatButton::setTabStop(bool tabStop) {
     setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus);
 }
 
-bool TFlatButton::event(QEvent *event) {
-    // The parent's colour shows through ParentColor: follow it when it changes.
-    if (event->type() == QEvent::ParentChange || event->type() == QEvent::ParentAboutToChange)
-        update();
-    return QWidget::event(event);
-}
-
 void TFlatButton::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     const int w = width();

@@ -79,7 +79,6 @@ class TFlatButton : public QWidget {
     void OnExit();
 
   protected:
-    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;

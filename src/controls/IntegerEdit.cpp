@@ -175,6 +175,8 @@ void TIntegerEdit::keyPressEvent(QKeyEvent *event) {
         return;
     }
     event->accept();
+    if (isReadOnly())
+        return;
     if (character == QChar(8)) {
         backspace();
         return;
@@ -215,9 +217,15 @@ void TIntegerEdit::paste() {
 
 void TIntegerEdit::contextMenuEvent(QContextMenuEvent *event) {
     QMenu *menu = createStandardContextMenu();
-    if (QAction *pasteAction = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
-        disconnect(pasteAction, &QAction::triggered, nullptr, nullptr);
-        connect(pasteAction, &QAction::triggered, this, &TIntegerEdit::paste);
+    // The standard Paste entry shows the paste shortcut; it becomes the box's own paste.
+    const QString pasteKey =
+        QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction *action : menu->actions()) {
+        if (action->objectName() == QLatin1String("edit-paste") ||
+            action->text().endsWith(pasteKey)) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, &TIntegerEdit::paste);
+        }
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

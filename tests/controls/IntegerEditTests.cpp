@@ -4,8 +4,10 @@
 #include "WidgetProbe.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <gtest/gtest.h>
 #include <limits>
@@ -155,6 +157,30 @@ TEST_F(IntegerEditTest, PasteIsCutToTheLengthLimit) {
     QApplication::clipboard()->setText(QStringLiteral("6789"));
     box->paste();
     EXPECT_EQ(box->text(), QStringLiteral("567"));
+    // The context menu's Paste is the box's own.
+    setTextQuietly(QStringLiteral("8"));
+    box->end(false);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                box->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(box, &menuEvent);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction *pasteAction = nullptr;
+    for (QAction *action : menu->actions())
+        if (action->text().startsWith(QStringLiteral("&Paste")))
+            pasteAction = action;
+    ASSERT_NE(pasteAction, nullptr);
+    pasteAction->trigger();
+    menu->close();
+    EXPECT_EQ(box->text(), QStringLiteral("867"));
+}
+
+TEST_F(IntegerEditTest, ReadOnlyBoxTakesNoTyping) {
+    box->setReadOnly(true);
+    setTextQuietly(QStringLiteral("5"));
+    QTest::keyClicks(box, QStringLiteral("7"));
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_EQ(box->text(), QStringLiteral("5"));
 }
 
 TEST_F(IntegerEditTest, ProgramWritesAreCorrectedButNotCut) {
