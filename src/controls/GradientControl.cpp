@@ -4,6 +4,7 @@
 #include "platform/Align.h"
 #include "platform/Anchors.h"
 #include "platform/Fonts.h"
+#include "runtime/Extended.h"
 #include "runtime/Rounding.h"
 
 #include <QPainter>

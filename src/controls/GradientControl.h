@@ -12,9 +12,7 @@
 #pragma once
 
 #include "platform/Colors.h"
-#include "runtime/Extended.h"
 
-#include <QFont>
 #include <QWidget>
 #include <vector>
 

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QValidator>
+#include <algorithm>
 #include <optional>
 
 namespace controls {

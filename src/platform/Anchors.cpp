@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace platform {

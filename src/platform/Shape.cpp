@@ -2,6 +2,7 @@
 #include "platform/Shape.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace platform {
 
