@@ -33,7 +33,13 @@ Extended MedianOfRange(const TExtendedArray &sorted, std::size_t first, std::siz
     return Divide(Add(sorted[mid - 1], sorted[mid]), 2);
 }
 
-// Sum of squared deviations from the mean, and the count.
+// Rounds to the nearest 64-bit integer; an integral value, the usual case, skips the slower
+// general rounding.
+std::int64_t NearestInt64(Extended x) {
+    return runtime::IntPart(x) == x ? runtime::TruncToInt64(x) : runtime::RoundToInt64(x);
+}
+
+// The sum of the squared deviations from the mean.
 Extended SquaredDeviations(const TExtendedArray &list) {
     const Extended mean = Divide(ListSum(NonEmpty(list)), static_cast<Extended>(list.size()));
     TExtendedArray squares;
@@ -149,12 +155,13 @@ std::uint64_t ListGCD(const TExtendedArray &list) {
     const TExtendedArray magnitudes = NonZeroMagnitudes(list);
     if (magnitudes.empty())
         throw runtime::EInvalidArgument("no non-zero value");
-    // With a smallest magnitude of 1 no divisor is tried, so no value needs an integer form.
-    if (runtime::RoundHalfEven(ListMin(magnitudes)) < 2)
+    // A smallest magnitude that rounds to 1 leaves no divisor to try, so no value needs an
+    // integer form.
+    if (ListMin(magnitudes) < 1.5L)
         return 1;
     std::uint64_t gcd = 0;
     for (const Extended value : list) {
-        const std::int64_t v = runtime::RoundToInt64(value);
+        const std::int64_t v = NearestInt64(value);
         // The magnitude of the most negative value is 2^63, which fits unsigned.
         const std::uint64_t magnitude =
             v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
