@@ -71,6 +71,10 @@ xdotool windowfocus --sync "$settings" && xdotool key --clearmodifiers Return
 puzzle=$(wait_for_window 1024 768) || fail "Enter opened no window covering the 1024 x 768 screen"
 eval "$(xdotool getwindowgeometry --shell "$puzzle")"
 [ "$X" = 0 ] && [ "$Y" = 0 ] || fail "the puzzle window sits at $X, $Y instead of 0, 0"
+if command -v xprop >/dev/null; then
+    xprop -id "$puzzle" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN ||
+        fail "the puzzle window does not ask the window manager for full screen"
+fi
 echo "puzzle window $puzzle covers the screen"
 if xdotool search --onlyvisible --name '^Quintara$' | grep -qx "$settings"; then
     fail "the settings window stays visible during a game"
