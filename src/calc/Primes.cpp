@@ -121,7 +121,7 @@ bool IsPrime(Extended x) {
     return IsPrime64(NonNegative(x));
 }
 
-// Every 64-bit start has a prime above it below 2^64, and such a prime is exact in extended.
+// From any start below 2^63 the next prime lies below 2^64, where extended holds it exactly.
 Extended NextPrime(Extended x) {
     std::uint64_t y = x < 0 ? 0 : NonNegative(x);
     while (!IsPrime64(y))
