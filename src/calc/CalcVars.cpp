@@ -1,6 +1,8 @@
 // The table of named values and its operations.
 #include "calc/CalcVars.h"
 
+#include "calc/WorkingText.h"
+
 #include "runtime/ErrorBox.h"
 #include "runtime/Faults.h"
 
@@ -30,10 +32,6 @@ void Refuse(const std::string &text) {
     throw runtime::EAbort();
 }
 
-bool IsNameChar(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-}
-
 } // namespace
 
 void InitVariables() {
@@ -53,7 +51,7 @@ int FindVariable(const std::string &name) {
 
 void SetVariable(const std::string &name, Extended value) {
     for (char c : name)
-        if (!IsNameChar(c))
+        if (!text::IsNameChar(c))
             Refuse("Ogiltigt variabelnamn.");
     if (name == "Pi" || name == "e" || name == "Phi")
         Refuse(name + " \xE4r en skyddad konstant.");
