@@ -3,6 +3,7 @@
 
 #include "platform/Align.h"
 #include "platform/Anchors.h"
+#include "platform/Assign.h"
 #include "platform/Fonts.h"
 #include "runtime/Extended.h"
 #include "runtime/Rounding.h"
@@ -57,73 +58,49 @@ void TGradientControl::setAnchors(int anchors) {
     platform::SetAnchors(this, anchors);
 }
 
-void TGradientControl::changed() {
-    repaint();
-}
-
 void TGradientControl::setBorderWidth(int width) {
-    if (width != m_borderWidth) {
-        m_borderWidth = width;
-        changed();
-    }
+    if (platform::AssignIfChanged(m_borderWidth, width))
+        repaint();
 }
 
 void TGradientControl::setBorderColor(TColor color) {
-    if (color != m_borderColor) {
-        m_borderColor = color;
-        changed();
-    }
+    if (platform::AssignIfChanged(m_borderColor, color))
+        repaint();
 }
 
 void TGradientControl::setColor1(TColor color) {
-    const TColor rgb = platform::ColorToRGB(color);
-    if (rgb != m_color1) {
-        m_color1 = rgb;
-        changed();
-    }
+    if (platform::AssignIfChanged(m_color1, platform::ColorToRGB(color)))
+        repaint();
 }
 
 void TGradientControl::setColor2(TColor color) {
-    const TColor rgb = platform::ColorToRGB(color);
-    if (rgb != m_color2) {
-        m_color2 = rgb;
-        changed();
-    }
+    if (platform::AssignIfChanged(m_color2, platform::ColorToRGB(color)))
+        repaint();
 }
 
 void TGradientControl::setCaption(const QString &caption) {
-    if (caption != m_caption) {
-        m_caption = caption;
-        changed();
-    }
+    if (platform::AssignIfChanged(m_caption, caption))
+        repaint();
 }
 
 void TGradientControl::setGradientDirection(TGradientDirection direction) {
-    if (direction != m_direction) {
-        m_direction = direction;
-        changed();
-    }
+    if (platform::AssignIfChanged(m_direction, direction))
+        repaint();
 }
 
 void TGradientControl::setFontColor(TColor color) {
-    if (color != m_fontColor) {
-        m_fontColor = color;
-        changed();
-    }
+    if (platform::AssignIfChanged(m_fontColor, color))
+        repaint();
 }
 
 void TGradientControl::setFontName(const QString &name) {
-    if (name != m_fontName) {
-        m_fontName = name;
-        changed();
-    }
+    if (platform::AssignIfChanged(m_fontName, name))
+        repaint();
 }
 
 void TGradientControl::setFontSize(int size) {
-    if (size != m_fontSize) {
-        m_fontSize = size;
-        changed();
-    }
+    if (platform::AssignIfChanged(m_fontSize, size))
+        repaint();
 }
 
 void TGradientControl::paintEvent(QPaintEvent *) {

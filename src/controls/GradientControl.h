@@ -78,7 +78,6 @@ class TGradientControl : public QWidget {
     void setGradientDirectionValue(int direction) {
         setGradientDirection(static_cast<TGradientDirection>(direction));
     }
-    void changed();
 
     int m_borderWidth = 0;
     TColor m_borderColor = platform::clBlack;

@@ -3,6 +3,7 @@
 
 #include "platform/Align.h"
 #include "platform/Anchors.h"
+#include "platform/Assign.h"
 #include "platform/Fonts.h"
 
 #include <QMouseEvent>
@@ -75,45 +76,33 @@ void TPanelCaption::setAnchors(int anchors) {
 }
 
 void TPanelCaption::setAlignment(int alignment) {
-    if (alignment != m_alignment) {
-        m_alignment = alignment;
+    if (platform::AssignIfChanged(m_alignment, alignment))
         update();
-    }
 }
 
 void TPanelCaption::setColor(TColor color) {
-    if (color != m_color) {
-        m_color = color;
+    if (platform::AssignIfChanged(m_color, color))
         update();
-    }
 }
 
 void TPanelCaption::setBevelInner(int bevel) {
-    if (bevel != m_bevelInner) {
-        m_bevelInner = bevel;
+    if (platform::AssignIfChanged(m_bevelInner, bevel))
         update();
-    }
 }
 
 void TPanelCaption::setBevelOuter(int bevel) {
-    if (bevel != m_bevelOuter) {
-        m_bevelOuter = bevel;
+    if (platform::AssignIfChanged(m_bevelOuter, bevel))
         update();
-    }
 }
 
 void TPanelCaption::setBorderStyle(int style) {
-    if (style != m_borderStyle) {
-        m_borderStyle = style;
+    if (platform::AssignIfChanged(m_borderStyle, style))
         update();
-    }
 }
 
 void TPanelCaption::setCaption(const QString &caption) {
-    if (caption != m_caption) {
-        m_caption = caption;
+    if (platform::AssignIfChanged(m_caption, caption))
         update();
-    }
 }
 
 void TPanelCaption::setCaptionText(const QString &text) {

@@ -1,6 +1,8 @@
 // Painting of the rectangle shape: an outline ring as wide as the pen around the brush.
 #include "platform/Shape.h"
 
+#include "platform/Assign.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -9,38 +11,28 @@ namespace platform {
 TShape::TShape(QWidget *parent) : QWidget(parent) {}
 
 void TShape::setPenColor(TColor color) {
-    if (color != m_penColor) {
-        m_penColor = color;
+    if (AssignIfChanged(m_penColor, color))
         update();
-    }
 }
 
 void TShape::setPenWidth(int width) {
-    if (width != m_penWidth) {
-        m_penWidth = width;
+    if (AssignIfChanged(m_penWidth, width))
         update();
-    }
 }
 
 void TShape::setPenStyle(int style) {
-    if (style != m_penStyle) {
-        m_penStyle = style;
+    if (AssignIfChanged(m_penStyle, style))
         update();
-    }
 }
 
 void TShape::setBrushColor(TColor color) {
-    if (color != m_brushColor) {
-        m_brushColor = color;
+    if (AssignIfChanged(m_brushColor, color))
         update();
-    }
 }
 
 void TShape::setBrushStyle(int style) {
-    if (style != m_brushStyle) {
-        m_brushStyle = style;
+    if (AssignIfChanged(m_brushStyle, style))
         update();
-    }
 }
 
 void TShape::paintEvent(QPaintEvent *) {
