@@ -5,6 +5,7 @@
 #include "platform/Anchors.h"
 #include "platform/Hint.h"
 
+#include <QAccessibleWidget>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMetaMethod>
@@ -27,7 +28,49 @@ TColor FlatButtonFill(bool down, bool focused, TColor color) {
     return color;
 }
 
+namespace {
+
+// Screen readers see a push button named by its caption, which they can press.
+class AccessibleFlatButton : public QAccessibleWidget {
+  public:
+    explicit AccessibleFlatButton(TFlatButton *button)
+        : QAccessibleWidget(button, QAccessible::Button) {
+        addControllingSignal(QStringLiteral("OnClick()"));
+    }
+
+    QString text(QAccessible::Text t) const override {
+        QString result = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && result.isEmpty())
+            result = static_cast<TFlatButton *>(widget())->Caption();
+        return result;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override {
+        if (action == pressAction() && widget()->isEnabled())
+            emit static_cast<TFlatButton *>(widget())->OnClick();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface *AccessibleFactory(const QString &className, QObject *object) {
+    if (className == QLatin1String("controls::TFlatButton") && object->isWidgetType())
+        return new AccessibleFlatButton(static_cast<TFlatButton *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 TFlatButton::TFlatButton(QWidget *parent) : QWidget(parent) {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(AccessibleFactory);
+        return true;
+    }();
+    (void)accessibleInstalled;
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -3,6 +3,7 @@
 
 #include "WidgetProbe.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
@@ -269,6 +270,20 @@ TEST_F(FlatButtonTest, ColourComesFromTheParentUntilSet) {
     EXPECT_EQ(button->Color(), platform::clSilver);
     button->setParentColor(true);
     EXPECT_EQ(button->Color(), platform::clBlack);
+}
+
+TEST_F(FlatButtonTest, ScreenReadersSeeAButtonTheyCanPress) {
+    int clicks = 0;
+    QObject::connect(button, &TFlatButton::OnClick, [&] { ++clicks; });
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Button);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("OK"));
+    button->setAccessibleName(QStringLiteral("Submit the answer"));
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Submit the answer"));
+    ASSERT_NE(accessible->actionInterface(), nullptr);
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(FlatButtonTest, StaysCrispAtTwiceTheDensity) {
