@@ -74,6 +74,8 @@ TIntegerEdit::TIntegerEdit(QWidget *parent) : QLineEdit(parent) {
     lengthValidator->setParent(this);
     setValidator(lengthValidator);
     setAcceptDrops(false);
+    // Digits need no input method, and its committed text would pass the key filter by.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
     connect(this, &QLineEdit::textChanged, this, &TIntegerEdit::Change);
 }
 
