@@ -101,13 +101,22 @@ void ReduceCalls(std::string &s) {
     }
 }
 
+// A result that a further "!" or "^" takes as its operand is written as a value group, so
+// that operator takes the whole value (sign and exponent included), as for a bracket:
+// (-2)^3^2 is ((-2)^3)^2 = 64, and 10^20^2 is 1E40.
+std::string Operand(const std::string &s, std::size_t next, Extended value) {
+    const std::string written = FormatResult(false, value);
+    const char c = At(s, next);
+    return (c == '!' || c == '^') ? "{" + written + "}" : written;
+}
+
 void ReduceFactorials(std::string &s) {
     std::size_t from = 1;
     while (std::size_t k = Find(s, '!', from)) {
         std::size_t start = 0;
         const std::string operand = LeftFactor(s, k, start);
         const Extended value = Factorial(ParseReal(operand), "fact");
-        ReplaceSpan(s, start, k, FormatResult(false, value));
+        ReplaceSpan(s, start, k, Operand(s, k + 1, value));
         from = start;
     }
 }
@@ -120,7 +129,7 @@ void ReducePowers(std::string &s) {
         const std::string left = LeftFactor(s, k, start);
         const std::string right = RightOperand(s, k, last);
         const Extended value = Power(ParseReal(left), ParseReal(right));
-        ReplaceSpan(s, start, last, FormatResult(false, value));
+        ReplaceSpan(s, start, last, Operand(s, last + 1, value));
         from = start;
     }
 }

@@ -28,14 +28,22 @@ TEST_P(Operators, PrecedenceAssociativityAndSigns) {
         {"-2*-3", "6"},
         {"6/-2", "-3"},
         {"2^-2^2", "0.0625"},
+        // A result taken by a further "!" or "^" counts whole, sign and exponent included.
+        {"(-2)^3^2", "64"},
+        {"10^20^2", "1E40"},
+        {"0.1^4^2", "1E-8"},
+        {"2^2^2^2^2^2^2^2", "3.40282366920938463E38"},
+        {"3!^2", "36"},
+        {"20!!", "0", errNotReal},
     });
 }
 
 // Pairs that must agree catch a slip in precedence or associativity cheaply.
 TEST_P(Operators, EquivalentTextsAgree) {
     const std::pair<const char *, const char *> pairs[] = {
-        {"2^3^2", "(2^3)^2"}, {"10/2/5", "(10/2)/5"}, {"10-2-3", "(10-2)-3"},
-        {"-2^2", "-(2^2)"},   {"2^3!", "2^(3!)"},     {"1+2*3^2!", "1+2*(3^(2!))"},
+        {"2^3^2", "(2^3)^2"},         {"10/2/5", "(10/2)/5"}, {"10-2-3", "(10-2)-3"},
+        {"-2^2", "-(2^2)"},           {"2^3!", "2^(3!)"},     {"(-3)^3^2", "((-3)^3)^2"},
+        {"1+2*3^2!", "1+2*(3^(2!))"},
     };
     for (const auto &[left, right] : pairs) {
         SCOPED_TRACE(std::string(left) + " = " + right);
