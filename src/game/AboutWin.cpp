@@ -6,10 +6,8 @@
 #include "platform/Align.h"
 #include "platform/Colors.h"
 #include "platform/Fonts.h"
-#include "platform/Screen.h"
 #include "platform/Shape.h"
 
-#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -17,24 +15,8 @@
 
 namespace game {
 
-namespace {
-
-QLabel *AutoLabel(QWidget *parent, const QString &caption, int left, int top) {
-    auto *label = new QLabel(caption, parent);
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
-
-} // namespace
-
 Tabout::Tabout(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setWindowTitle(QStringLiteral("About Quintara"));
-    setFont(platform::DesignFont(QStringLiteral("Tahoma"), 11));
-    setFixedSize(373, 261);
-    move((platform::ScreenWidth() - width()) / 2, (platform::ScreenHeight() - height()) / 2);
+    : TDialogForm(parent, QStringLiteral("About Quintara"), QSize(373, 261)) {
 
     Panel1 = new QWidget(this);
     platform::SetAlign(Panel1, platform::alClient);
@@ -111,15 +93,6 @@ void Tabout::changeEvent(QEvent *event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
-}
-
-void Tabout::reject() {
-    close();
-}
-
-void Tabout::closeEvent(QCloseEvent *event) {
-    // Not QDialog's closeEvent, which would turn the close into a reject.
-    event->accept();
 }
 
 } // namespace game

@@ -1,7 +1,7 @@
 // The About window: icon, title, version, notices and the translation-info button.
 #pragma once
 
-#include <QDialog>
+#include "game/DialogForm.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -16,7 +16,7 @@ class TShape;
 
 namespace game {
 
-class Tabout : public QDialog {
+class Tabout : public TDialogForm {
     Q_OBJECT
 
   public:
@@ -34,13 +34,8 @@ class Tabout : public QDialog {
     QPushButton *ok;
     controls::TTranslationInfoButton *TranslationInfoButton1;
 
-  public slots:
-    // Esc and OK close the window, which ends its modal loop.
-    void reject() override;
-
   protected:
     void changeEvent(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
   private:
     void FormCreate();

@@ -86,6 +86,23 @@ QLabel *Label(QWidget *parent, const QString &caption, const QFont &font) {
     return label;
 }
 
+// A full-width gradient band without outline or caption.
+controls::TGradientControl *Band(QWidget *parent, int top, platform::TColor from,
+                                 platform::TColor to) {
+    auto *band = new controls::TGradientControl(parent);
+    band->setGeometry(0, top, 795, 64);
+    band->setColor1(from);
+    band->setColor2(to);
+    band->setGradientDirection(controls::gdHorizontal);
+    band->setBorderWidth(0);
+    band->setBorderColor(platform::clBlack);
+    band->setFontColor(platform::clBlack);
+    band->setFontSize(0);
+    band->setFontName(QString());
+    band->setCaption(QString());
+    return band;
+}
+
 platform::TShape *WhiteLine(QWidget *parent, const QRect &bounds) {
     auto *line = new platform::TShape(parent);
     line->setGeometry(bounds);
@@ -113,32 +130,13 @@ TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::Frame
     SetTextColour(this, Qt::white);
     resize(DesignWidth, DesignHeight);
 
-    GradientControl2 = new controls::TGradientControl(this);
-    GradientControl2->setGeometry(0, 0, 795, 64);
-    GradientControl2->setColor1(platform::clSilver);
-    GradientControl2->setColor2(platform::clBlack);
-    GradientControl2->setGradientDirection(controls::gdHorizontal);
-    GradientControl2->setBorderWidth(0);
-    GradientControl2->setBorderColor(platform::clBlack);
-    GradientControl2->setFontColor(platform::clBlack);
-    GradientControl2->setFontSize(0);
-    GradientControl2->setFontName(QString());
-    GradientControl2->setCaption(QString());
+    GradientControl2 = Band(this, 0, platform::clSilver, platform::clBlack);
     platform::SetAnchors(GradientControl2, akLeft | akTop | akRight);
 
     Line1 = WhiteLine(this, QRect(0, 64, 795, 1));
     platform::SetAnchors(Line1, akLeft | akTop | akRight);
 
-    GradientControl1 = new controls::TGradientControl(this);
-    GradientControl1->setGeometry(0, 505, 795, 64);
-    GradientControl1->setColor1(platform::clBlack);
-    GradientControl1->setColor2(platform::clSilver);
-    GradientControl1->setGradientDirection(controls::gdHorizontal);
-    GradientControl1->setBorderWidth(0);
-    GradientControl1->setBorderColor(platform::clBlack);
-    GradientControl1->setFontColor(platform::clBlack);
-    GradientControl1->setFontSize(0);
-    GradientControl1->setFontName(QString());
+    GradientControl1 = Band(this, 505, platform::clBlack, platform::clSilver);
     platform::SetAnchors(GradientControl1, akLeft | akRight | akBottom);
 
     Line2 = WhiteLine(this, QRect(-3, 504, 795, 1));
@@ -212,7 +210,6 @@ TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::Frame
     // Entry box, OK, Exit: the only stops of the Tab key.
     setTabOrder(ieX, btnEval);
     setTabOrder(btnEval, btnExit);
-    setFocusProxy(nullptr);
     ieX->setFocus();
 
     FormCreate();

@@ -5,11 +5,9 @@
 #include "controls/IntegerEdit.h"
 #include "game/AboutWin.h"
 #include "game/DisplayFrm.h"
-#include "platform/Fonts.h"
 #include "platform/Guarded.h"
 #include "platform/Messages.h"
 #include "platform/ModalForm.h"
-#include "platform/Screen.h"
 #include "platform/Text.h"
 #include "runtime/IntText.h"
 
@@ -31,24 +29,10 @@ template <class W> W *Placed(W *widget, int left, int top, int width, int height
     return widget;
 }
 
-QLabel *AutoLabel(QWidget *parent, const QString &caption, int left, int top) {
-    auto *label = new QLabel(caption, parent);
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
-
 } // namespace
 
 TmainFrm::TmainFrm(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setWindowTitle(QStringLiteral("Quintara"));
-    setFont(platform::DesignFont(QStringLiteral("Tahoma"), 11));
-    setFixedSize(335, 216);
-    // Qt positions a window before its frame is known: centre the client area.
-    move((platform::ScreenWidth() - width()) / 2, (platform::ScreenHeight() - height()) / 2);
-
+    : TDialogForm(parent, QStringLiteral("Quintara"), QSize(335, 216)) {
     cgSettings = Placed(new controls::TCaptionGroup(this), 16, 8, 217, 193);
     cgSettings->setCaptionText(QStringLiteral("Settings"));
 
@@ -129,13 +113,8 @@ void TmainFrm::ExitApp() {
     close();
 }
 
-void TmainFrm::reject() {
-    platform::Guarded([this] { ExitApp(); });
-}
-
 void TmainFrm::closeEvent(QCloseEvent *event) {
-    // Not QDialog's closeEvent, which would turn the close into a reject.
-    event->accept();
+    TDialogForm::closeEvent(event);
     emit Closed();
 }
 

@@ -2,7 +2,7 @@
 // that start a game, open About and end the program.
 #pragma once
 
-#include <QDialog>
+#include "game/DialogForm.h"
 
 class QCheckBox;
 class QLabel;
@@ -16,7 +16,7 @@ class TIntegerEdit;
 
 namespace game {
 
-class TmainFrm : public QDialog {
+class TmainFrm : public TDialogForm {
     Q_OBJECT
 
   public:
@@ -42,10 +42,6 @@ class TmainFrm : public QDialog {
   signals:
     // The settings window has closed: the program ends.
     void Closed();
-
-  public slots:
-    // Esc: the Exit button is the cancel button.
-    void reject() override;
 
   protected:
     void closeEvent(QCloseEvent *event) override;
