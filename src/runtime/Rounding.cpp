@@ -31,10 +31,11 @@ Extended IntPart(Extended x) {
     return truncl(x);
 }
 
-// nearbyintl follows the current rounding mode, which the program never changes from
-// round-to-nearest-even.
+// rintl follows the current rounding mode, which the program never changes from
+// round-to-nearest-even; unlike nearbyintl it need not save the floating-point environment,
+// and the inexact flag it may set is never read.
 Extended RoundHalfEven(Extended x) {
-    return nearbyintl(x);
+    return rintl(x);
 }
 
 std::int64_t RoundToInt64(Extended x) {
