@@ -196,6 +196,18 @@ TEST_F(MainFrm, AboutShowsVersionWithFocusOnOkAndClosesOnEnterOrEsc) {
     }
 }
 
+TEST_F(MainFrm, EnterInTheAboutNoticeClosesTheWindowInsteadOfBreakingALine) {
+    QString notice;
+    gametest::WhenShown<Tabout>([&](Tabout &about) {
+        QTest::mouseClick(about.copyinfo->viewport(), Qt::LeftButton);
+        notice = about.copyinfo->toPlainText();
+        QTest::keyClick(about.copyinfo, Qt::Key_Return);
+    });
+    QTest::mouseClick(frm->btnAbout, Qt::LeftButton);
+    EXPECT_FALSE(notice.isEmpty());
+    EXPECT_EQ(gametest::WindowCount<Tabout>(), 0);
+}
+
 TEST(AboutWin, StripeIconAndButtonsSitOnTheWhitePanel) {
     Tabout about;
     about.show();
