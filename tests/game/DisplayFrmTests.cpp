@@ -201,8 +201,7 @@ TEST_F(DisplayFrm, EvalRewritesTheEntryThenReadsItAsAnInteger) {
     for (const EvalRow &row : rows) {
         SCOPED_TRACE(row.typed);
         PutUpSeven();
-        recorder.messages.clear();
-        recorder.beeps = 0;
+        recorder.clear();
         const std::int32_t before = frm->SeriesNumber;
         Submit(QString::fromLatin1(row.typed));
         if (row.accepted) {
@@ -218,7 +217,7 @@ TEST_F(DisplayFrm, EvalRewritesTheEntryThenReadsItAsAnInteger) {
             ASSERT_EQ(recorder.messages.size(), 1u);
             EXPECT_EQ(recorder.messages[0].text, row.message);
             EXPECT_EQ(recorder.messages[0].caption, "Quintara");
-            EXPECT_EQ(recorder.messages[0].owner, nullptr);
+            EXPECT_FALSE(recorder.messages[0].hadOwner);
             EXPECT_EQ(recorder.messages[0].icon, platform::MsgIcon::Error);
             EXPECT_EQ(recorder.beeps, 0);
         } else {

@@ -1,8 +1,8 @@
-// What the window tests share: the fake 1024 x 768 screen, a recorder of message boxes and
-// beeps, and helpers to reach the windows a modal step opens.
+// What the window tests share: the fake 1024 x 768 screen, the recorder of message boxes
+// and beeps, and helpers to reach the windows a modal step opens.
 #pragma once
 
-#include "platform/Messages.h"
+#include "MessageRecorder.h"
 #include "platform/Screen.h"
 #include "runtime/DecimalSeparator.h"
 
@@ -16,39 +16,18 @@
 
 namespace gametest {
 
-struct RecordedMessage {
-    QWidget *owner;
-    QString text;
-    QString caption;
-    platform::MsgIcon icon;
-};
-
-class Recorder : public platform::MessageSink {
-  public:
-    void message(QWidget *owner, const QString &text, const QString &caption,
-                 platform::MsgIcon icon, bool) override {
-        messages.push_back({owner, text, caption, icon});
-    }
-    void beep() override { ++beeps; }
-
-    std::vector<RecordedMessage> messages;
-    int beeps = 0;
-};
-
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         platform::SetFakeScreenSize(1024, 768);
-        platform::SetMessageSink(&recorder);
         runtime::SetDecimalSeparator('.');
     }
     void TearDown() override {
-        platform::SetMessageSink(nullptr);
         platform::ClearFakeScreenSize();
         runtime::UseLocaleDecimalSeparator();
     }
 
-    Recorder recorder;
+    MessageRecorder recorder;
 };
 
 // The visible top-level window of the given class, or nullptr.

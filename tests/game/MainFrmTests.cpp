@@ -114,7 +114,7 @@ TEST_F(MainFrm, EmptyCountShowsItsMessageAndPlaysAGameOfOne) {
     EXPECT_EQ(recorder.messages[0].text,
               "The entered number of sequences (\"\") is not a valid integer.");
     EXPECT_EQ(recorder.messages[0].caption, "Quintara");
-    EXPECT_EQ(recorder.messages[0].owner, nullptr);
+    EXPECT_FALSE(recorder.messages[0].hadOwner);
     EXPECT_EQ(recorder.messages[0].icon, platform::MsgIcon::Error);
     EXPECT_EQ(seen.numSeries, 0);
 }
@@ -222,14 +222,10 @@ TEST(AboutWin, StripeIconAndButtonsSitOnTheWhitePanel) {
 }
 
 TEST(AboutWin, TranslationInfoIsCaptionedWithTheAboutWindow) {
-    gametest::Recorder recorder;
-    platform::SetMessageSink(&recorder);
-    {
-        Tabout about;
-        about.show();
-        QTest::mouseClick(about.TranslationInfoButton1->InnerButton(), Qt::LeftButton);
-    }
-    platform::SetMessageSink(nullptr);
+    MessageRecorder recorder;
+    Tabout about;
+    about.show();
+    QTest::mouseClick(about.TranslationInfoButton1->InnerButton(), Qt::LeftButton);
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].caption, "About Quintara");
     EXPECT_EQ(recorder.messages[0].icon, platform::MsgIcon::Information);
