@@ -1,37 +1,12 @@
-// Start-up: the application, its fonts and error boxes, and the settings window as the main
-// window until it closes.
+// Start-up: the application, then the settings window as the main window until it closes.
 #include "game/MainFrm.h"
-#include "game/Resources.h"
-#include "platform/Fonts.h"
-#include "platform/Messages.h"
-#include "platform/Text.h"
-#include "runtime/DecimalSeparator.h"
-#include "runtime/ErrorBox.h"
+#include "game/Startup.h"
 
 #include <QApplication>
-#include <QLocale>
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quintara"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quintara"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1.0.0"));
-    QApplication::setDesktopFileName(QStringLiteral("org.quintara.Quintara"));
-    QApplication::setWindowIcon(game::ApplicationIcon());
-    platform::RegisterFonts();
-
-    // The calculator writes and reads numbers with the user's decimal separator.
-    runtime::SetDecimalSeparator(QLocale::system().decimalPoint() == QStringLiteral(",") ? ','
-                                                                                         : '.');
-    runtime::SetErrorBoxHandler(
-        [](const std::string &text, const std::string &caption, bool topmost) {
-            platform::ShowMessage(nullptr, platform::FromCp1252(text),
-                                  platform::FromCp1252(caption), platform::MsgIcon::Error, topmost);
-        });
-
-    // A message box closing while the settings are hidden for a game must not end the
-    // program: only the settings window does.
-    QApplication::setQuitOnLastWindowClosed(false);
+    game::InitApplication();
     game::TmainFrm mainFrm;
     QObject::connect(&mainFrm, &game::TmainFrm::Closed, &app, &QApplication::quit,
                      Qt::QueuedConnection);
