@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QWindow>
 
@@ -274,11 +275,7 @@ void TdisplayFrm::LayOut() {
     // Moving the window raises a resize, which lays out again: one pass is enough.
     if (FLayingOut)
         return;
-    FLayingOut = true;
-    struct Reset {
-        bool &flag;
-        ~Reset() { flag = false; }
-    } reset{FLayingOut};
+    const QScopedValueRollback layingOut(FLayingOut, true);
 
     if (windowFlags().testFlag(Qt::FramelessWindowHint)) {
         // Where a window manager places windows (always on Wayland), it is asked for the
@@ -311,30 +308,26 @@ void TdisplayFrm::LayOut() {
 }
 
 void TdisplayFrm::FormDblClick() {
-    FSwitchingBorder = true;
-    struct Reset {
-        bool &flag;
-        ~Reset() { flag = false; }
-    } reset{FSwitchingBorder};
-
-    if (!windowFlags().testFlag(Qt::FramelessWindowHint)) {
-        setWindowFlag(Qt::FramelessWindowHint, true);
-        setMinimumSize(MinimumWidth, MinimumHeight);
-        show();
-    } else {
-        setWindowState(windowState() & ~Qt::WindowFullScreen);
-        setWindowFlag(Qt::FramelessWindowHint, false);
-        resize(800, 600);
-        show();
-        // Sizes are outer sizes; the border is known once the window has one.
-        const QSize border = frameGeometry().size() - size();
-        setMinimumSize(QSize(MinimumWidth, MinimumHeight) - border);
-        resize(QSize(800, 600) - border);
-        const QSize outer = size() + border;
-        move(platform::ScreenWidth() / 2 - outer.width() / 2,
-             platform::ScreenHeight() / 2 - outer.height() / 2);
+    {
+        const QScopedValueRollback switching(FSwitchingBorder, true);
+        if (!windowFlags().testFlag(Qt::FramelessWindowHint)) {
+            setWindowFlag(Qt::FramelessWindowHint, true);
+            setMinimumSize(MinimumWidth, MinimumHeight);
+            show();
+        } else {
+            setWindowState(windowState() & ~Qt::WindowFullScreen);
+            setWindowFlag(Qt::FramelessWindowHint, false);
+            resize(800, 600);
+            show();
+            // Sizes are outer sizes; the border is known once the window has one.
+            const QSize border = frameGeometry().size() - size();
+            setMinimumSize(QSize(MinimumWidth, MinimumHeight) - border);
+            resize(QSize(800, 600) - border);
+            const QSize outer = size() + border;
+            move(platform::ScreenWidth() / 2 - outer.width() / 2,
+                 platform::ScreenHeight() / 2 - outer.height() / 2);
+        }
     }
-    FSwitchingBorder = false;
     LayOut();
 }
 
