@@ -17,7 +17,6 @@ namespace game {
 
 Tabout::Tabout(QWidget *parent)
     : TDialogForm(parent, QStringLiteral("About Quintara"), QSize(373, 261)) {
-
     Panel1 = new QWidget(this);
     platform::SetAlign(Panel1, platform::alClient);
     QPalette white = Panel1->palette();
@@ -45,8 +44,6 @@ Tabout::Tabout(QWidget *parent)
     Label1->setFont(platform::DesignFont(QStringLiteral("Verdana"), 16, true));
     Label1->adjustSize();
     Label2 = AutoLabel(Panel1, QStringLiteral("A puzzle game about integer sequences."), 88, 33);
-    Label2->setFont(platform::DesignFont(QStringLiteral("Tahoma"), 11));
-    Label2->adjustSize();
 
     Label5 = new QLabel(QStringLiteral("Version:"), Panel1);
     Label5->setGeometry(80, 77, 94, 13);
@@ -76,7 +73,6 @@ Tabout::Tabout(QWidget *parent)
     TranslationInfoButton1->setGeometry(88, 224, 100, 24);
     TranslationInfoButton1->raise();
 
-    setTabOrder(ok, copyinfo);
     FormCreate();
 }
 
