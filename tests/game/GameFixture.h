@@ -45,13 +45,15 @@ template <class W> int WindowCount() {
     return count;
 }
 
-// Runs step once a window of class W is up, from inside the modal loop that shows it.
-template <class W> void WhenShown(std::function<void(W &)> step, int triesLeft = 500) {
-    QTimer::singleShot(10, [step, triesLeft] {
+// Runs step once a window of class W is up, from inside the modal loop that shows it. The
+// polling stops with context, so a step never outlives the test that set it.
+template <class W>
+void WhenShown(QObject *context, std::function<void(W &)> step, int triesLeft = 500) {
+    QTimer::singleShot(10, context, [context, step, triesLeft] {
         if (W *window = VisibleWindow<W>())
             step(*window);
         else if (triesLeft > 0)
-            WhenShown<W>(step, triesLeft - 1);
+            WhenShown<W>(context, step, triesLeft - 1);
         else
             ADD_FAILURE() << "the window never appeared";
     });

@@ -54,7 +54,7 @@ class MainFrm : public gametest::WindowTest {
     // Runs Execute by trigger and closes the game as soon as it is up.
     GameSeen PlayAndClose(const std::function<void()> &trigger) {
         GameSeen seen;
-        gametest::WhenShown<TdisplayFrm>([&](TdisplayFrm &display) {
+        gametest::WhenShown<TdisplayFrm>(frm.get(), [&](TdisplayFrm &display) {
             seen = {display.EasyMode,     display.TestMode,  display.NumSeries,
                     display.SeriesNumber, !frm->isVisible(), recorder.messages.size()};
             display.close();
@@ -177,7 +177,7 @@ TEST_F(MainFrm, AboutShowsVersionWithFocusOnOkAndClosesOnEnterOrEsc) {
         std::optional<bool> okFocused;
         QString version, caption;
         QSize size;
-        gametest::WhenShown<Tabout>([&](Tabout &about) {
+        gametest::WhenShown<Tabout>(frm.get(), [&](Tabout &about) {
             QApplication::setActiveWindow(&about);
             EXPECT_TRUE(QTest::qWaitForWindowActive(&about));
             okFocused = about.ok->hasFocus();
@@ -198,7 +198,7 @@ TEST_F(MainFrm, AboutShowsVersionWithFocusOnOkAndClosesOnEnterOrEsc) {
 
 TEST_F(MainFrm, EnterInTheAboutNoticeClosesTheWindowInsteadOfBreakingALine) {
     QString notice;
-    gametest::WhenShown<Tabout>([&](Tabout &about) {
+    gametest::WhenShown<Tabout>(frm.get(), [&](Tabout &about) {
         QTest::mouseClick(about.copyinfo->viewport(), Qt::LeftButton);
         notice = about.copyinfo->toPlainText();
         QTest::keyClick(about.copyinfo, Qt::Key_Return);
