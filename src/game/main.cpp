@@ -1,15 +1,121 @@
-// Start-up: the application, then the settings window as the main window until it closes.
-#include "game/MainFrm.h"
-#include "game/Startup.h"
+// The settings window and the running of one game in a new puzzle window.
+#include "game/main.h"
 
-#include <QApplication>
+#include "controls/CaptionGroup.h"
+#include "controls/IntegerEdit.h"
+#include "game/aboutWin.h"
+#include "game/display.h"
+#include "platform/Guarded.h"
+#include "platform/Messages.h"
+#include "platform/ModalForm.h"
+#include "platform/Text.h"
+#include "runtime/IntText.h"
 
-int main(int argc, char **argv) {
-    QApplication app(argc, argv);
-    game::InitApplication();
-    game::TmainFrm mainFrm;
-    QObject::connect(&mainFrm, &game::TmainFrm::Closed, &app, &QApplication::quit,
-                     Qt::QueuedConnection);
-    mainFrm.show();
-    return QApplication::exec();
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <memory>
+
+namespace game {
+
+namespace {
+
+template <class W> W *Placed(W *widget, int left, int top, int width, int height) {
+    widget->setGeometry(left, top, width, height);
+    return widget;
 }
+
+} // namespace
+
+TmainFrm::TmainFrm(QWidget *parent)
+    : TDialogForm(parent, QStringLiteral("Quintara"), QSize(335, 216)) {
+    cgSettings = Placed(new controls::TCaptionGroup(this), 16, 8, 217, 193);
+    cgSettings->setCaptionText(QStringLiteral("Settings"));
+
+    btnExecute = Placed(new QPushButton(QStringLiteral("E&xecute"), this), 248, 8, 75, 25);
+    btnExecute->setDefault(true);
+    btnAbout = Placed(new QPushButton(QStringLiteral("&About"), this), 248, 40, 75, 25);
+    btnExit = Placed(new QPushButton(QStringLiteral("Exi&t"), this), 248, 72, 75, 25);
+
+    Label1 = AutoLabel(cgSettings, QStringLiteral("Difficulty"), 24, 40);
+    Panel1 = Placed(new QWidget(cgSettings), 32, 56, 177, 57);
+    rbDodNormal = Placed(new QRadioButton(QStringLiteral("&Default"), Panel1), 8, 8, 161, 17);
+    rbDodNormal->setChecked(true);
+    rbDodEasy = Placed(new QRadioButton(QStringLiteral("&Easy"), Panel1), 8, 32, 161, 17);
+    cbTestMode = Placed(new QCheckBox(QStringLiteral("&Training mode (allows help)"), cgSettings),
+                        24, 128, 185, 17);
+    Label2 = AutoLabel(cgSettings, QStringLiteral("&Number of sequences:"), 24, 161);
+    ieNumSeries = Placed(new controls::TIntegerEdit(cgSettings), 139, 157, 65, 21);
+    ieNumSeries->setMin(1);
+    ieNumSeries->setMax(999);
+    ieNumSeries->setMaxLength(3);
+    ieNumSeries->setText(QStringLiteral("10"));
+    Label2->setBuddy(ieNumSeries);
+
+    setTabOrder(rbDodNormal, rbDodEasy);
+    setTabOrder(rbDodEasy, cbTestMode);
+    setTabOrder(cbTestMode, ieNumSeries);
+    setTabOrder(ieNumSeries, btnExecute);
+    setTabOrder(btnExecute, btnAbout);
+    setTabOrder(btnAbout, btnExit);
+    rbDodNormal->setFocus();
+
+    connect(btnExecute, &QPushButton::clicked, this,
+            [this] { platform::Guarded([this] { btnExecuteSim(); }); });
+    connect(btnAbout, &QPushButton::clicked, this,
+            [this] { platform::Guarded([this] { ShowAbout(); }); });
+    connect(btnExit, &QPushButton::clicked, this,
+            [this] { platform::Guarded([this] { ExitApp(); }); });
+    connect(cbTestMode, &QCheckBox::toggled, this,
+            [this] { platform::Guarded([this] { cbTestModeClick(); }); });
+}
+
+void TmainFrm::btnExecuteSim() {
+    hide();
+    // The puzzle window goes and the settings come back whatever happens on the way.
+    struct ShowAgain {
+        TmainFrm *settings;
+        ~ShowAgain() { settings->show(); }
+    } showAgain{this};
+    const auto display = std::make_unique<TdisplayFrm>(this);
+    display->EasyMode = rbDodEasy->isChecked();
+    display->TestMode = cbTestMode->isChecked();
+    if (!display->TestMode) {
+        std::int32_t count = 0;
+        if (runtime::TryStrToInt(platform::ToCp1252(ieNumSeries->text()), count))
+            display->NumSeries = std::min(std::max(count, 1), 999);
+        else
+            platform::ShowMessage(nullptr,
+                                  QStringLiteral("The entered number of sequences (\"") +
+                                      ieNumSeries->text() +
+                                      QStringLiteral("\") is not a valid integer."),
+                                  display->windowTitle(), platform::MsgIcon::Error);
+    }
+    platform::ShowModal(display.get());
+}
+
+void TmainFrm::cbTestModeClick() {
+    const bool counted = !cbTestMode->isChecked();
+    Label2->setEnabled(counted);
+    ieNumSeries->setEnabled(counted);
+}
+
+void TmainFrm::ShowAbout() {
+    const auto about = std::make_unique<Tabout>(this);
+    platform::ShowModal(about.get());
+}
+
+void TmainFrm::ExitApp() {
+    close();
+}
+
+void TmainFrm::closeEvent(QCloseEvent *event) {
+    TDialogForm::closeEvent(event);
+    emit Closed();
+}
+
+} // namespace game

@@ -5,9 +5,9 @@
 #include "controls/CaptionGroup.h"
 #include "controls/IntegerEdit.h"
 #include "controls/TranslationInfoButton.h"
-#include "game/AboutWin.h"
-#include "game/DisplayFrm.h"
-#include "game/MainFrm.h"
+#include "game/aboutWin.h"
+#include "game/display.h"
+#include "game/main.h"
 #include "platform/Shape.h"
 
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 // The About window's design and its focus on OK.
-#include "game/AboutWin.h"
+#include "game/aboutWin.h"
 
 #include "controls/TranslationInfoButton.h"
 #include "game/Resources.h"

@@ -1,6 +1,6 @@
 // The puzzle window: its design, the layout on show and resize, the switch between full
 // screen and a window, submissions and the solution display.
-#include "game/DisplayFrm.h"
+#include "game/display.h"
 
 #include "calc/CalcFuncs.h"
 #include "calc/CalcVars.h"

@@ -4,7 +4,7 @@
 
 #include "controls/FlatButton.h"
 #include "controls/GradientControl.h"
-#include "game/DisplayFrm.h"
+#include "game/display.h"
 #include "platform/Shape.h"
 
 #include <QLabel>

@@ -1,0 +1,15 @@
+// Start-up: the application, then the settings window as the main window until it closes.
+#include "game/Startup.h"
+#include "game/main.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    game::InitApplication();
+    game::TmainFrm mainFrm;
+    QObject::connect(&mainFrm, &game::TmainFrm::Closed, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    mainFrm.show();
+    return QApplication::exec();
+}
