@@ -79,7 +79,11 @@ void TmainFrm::btnExecuteSim() {
     // The puzzle window goes and the settings come back whatever happens on the way.
     struct ShowAgain {
         TmainFrm *settings;
-        ~ShowAgain() { settings->show(); }
+        ~ShowAgain() {
+            settings->show();
+            // Back to the keyboard too, as when a modal window hands back to its owner.
+            settings->activateWindow();
+        }
     } showAgain{this};
     const auto display = std::make_unique<TdisplayFrm>(this);
     display->EasyMode = rbDodEasy->isChecked();
