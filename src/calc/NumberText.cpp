@@ -7,7 +7,6 @@
 #include "runtime/Faults.h"
 #include "runtime/Rounding.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -155,20 +154,19 @@ Extended ParseReal(const std::string &text) {
     if (i < n && (text[i] == '+' || text[i] == '-'))
         negative = text[i++] == '-';
 
-    // The significant digits as one integer text and the power of ten that scales them.
-    std::string mantissa;
+    // The digits are accumulated one at a time in extended precision, as the text is read;
+    // the power of ten that scales them is counted apart.
+    Extended digits = 0;
     long scale = 0;
     bool any = false;
     for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i) {
         any = true;
-        if (!mantissa.empty() || text[i] != '0')
-            mantissa.push_back(text[i]);
+        digits = digits * 10 + (text[i] - '0');
     }
     if (i < n && text[i] == separator) {
         any = true;
         for (++i; i < n && text[i] >= '0' && text[i] <= '9'; ++i) {
-            if (!mantissa.empty() || text[i] != '0')
-                mantissa.push_back(text[i]);
+            digits = digits * 10 + (text[i] - '0');
             --scale;
         }
     }
@@ -190,27 +188,30 @@ Extended ParseReal(const std::string &text) {
     if (i != n)
         throw invalid();
 
-    if (mantissa.empty())
+    // Too many digits leave the extended range before any scaling.
+    if (std::isinf(digits))
+        throw invalid();
+    if (digits == 0)
         return negative ? -0.0L : 0.0L;
-    // Up to 19 digits are an exact integer, and 10^k for k <= 27 is exact too: one
-    // multiplication or division then rounds correctly.
-    if (mantissa.size() <= 19 && scale >= -27 && scale <= 27) {
-        std::uint64_t digits = 0;
-        for (const char c : mantissa)
-            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+    Extended magnitude = 0;
+    if (scale >= -27 && scale <= 27) {
+        // 10^k for k <= 27 is exact, so one multiplication or division rounds correctly.
         Extended power = 1;
         for (long k = scale < 0 ? -scale : scale; k > 0; --k)
             power *= 10;
-        const Extended exact = static_cast<Extended>(digits);
-        const Extended magnitude = scale < 0 ? exact / power : exact * power;
-        return negative ? -magnitude : magnitude;
+        magnitude = scale < 0 ? digits / power : digits * power;
+    } else {
+        // One correctly rounded product of the accumulated (integral) value and the power of
+        // ten, from the exact decimal digits of that value. The text holds no decimal point,
+        // so the C library's locale cannot change how it is read.
+        // A finite extended value has at most 4933 integral digits.
+        char buffer[4960];
+        std::snprintf(buffer, sizeof buffer, "%.0Lf", digits);
+        std::string exact = buffer;
+        exact += 'e';
+        exact += std::to_string(scale);
+        magnitude = std::strtold(exact.c_str(), nullptr);
     }
-    // One correctly rounded conversion of digits times a power of ten. The text holds no
-    // decimal point, so the C library's locale cannot change how it is read.
-    mantissa += 'e';
-    mantissa += std::to_string(scale);
-    errno = 0;
-    const Extended magnitude = std::strtold(mantissa.c_str(), nullptr);
     if (std::isinf(magnitude))
         throw invalid();
     return negative ? -magnitude : magnitude;

@@ -200,6 +200,12 @@ TEST_F(NumberParsing, ReadsTheNumberForms) {
         EXPECT_EQ(ParseReal(row.text), row.value);
     }
     EXPECT_EQ(ParseReal("1E500"), std::pow(10.0L, 500.0L));
+    // The digits are accumulated one at a time, each step rounded to extended precision:
+    // beyond 19 digits that can differ from the nearest value to the whole text.
+    EXPECT_EQ(ParseReal("98765432109876543210987"), 98765432109876543201280.0L);
+    EXPECT_EQ(ParseReal("3333333333333333333333333.3"), 3333333333333333332983808.0L);
+    // Leading zeros add nothing, however many; the tiny value underflows to 0.
+    EXPECT_EQ(ParseReal("0." + std::string(5000, '0') + "1"), 0);
     EXPECT_TRUE(std::signbit(ParseReal("-0")));
 }
 
@@ -207,14 +213,17 @@ TEST_F(NumberParsing, RejectsWhatIsNoNumber) {
     const char *rows[] = {"",    "+",   "-",   "1E5000", "1E4933", "1,5",
                           "abc", "1 2", "E5",  "1E5x",   "\t1",    "1e+-2",
                           "--1", "INF", "NAN", "1..2",   "0x1",    "1E499999"};
-    for (const char *text : rows) {
-        SCOPED_TRACE(text);
+    // So many digits that their accumulation leaves the extended range.
+    const std::string longFraction = "0." + std::string(5000, '1');
+    std::vector<std::string> texts(std::begin(rows), std::end(rows));
+    texts.push_back(longFraction);
+    for (const std::string &text : texts) {
+        SCOPED_TRACE(text.substr(0, 40));
         try {
             ParseReal(text);
             ADD_FAILURE() << "no failure";
         } catch (const runtime::EConvertError &e) {
-            EXPECT_EQ(std::string(e.what()),
-                      "'" + std::string(text) + "' is not a valid floating point value");
+            EXPECT_EQ(std::string(e.what()), "'" + text + "' is not a valid floating point value");
         }
     }
 }
