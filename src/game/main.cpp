@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,6 +41,9 @@ TmainFrm::TmainFrm(QWidget *parent)
     btnExecute->setDefault(true);
     btnAbout = Placed(new QPushButton(QStringLiteral("&About"), this), 248, 40, 75, 25);
     btnExit = Placed(new QPushButton(QStringLiteral("Exi&t"), this), 248, 72, 75, 25);
+    // Alt+T belongs to training mode, which comes first; with both listening the key would
+    // only move the focus between them.
+    btnExit->setShortcut(QKeySequence());
 
     Label1 = AutoLabel(cgSettings, QStringLiteral("Difficulty"), 24, 40);
     Panel1 = Placed(new QWidget(cgSettings), 32, 56, 177, 57);

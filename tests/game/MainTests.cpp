@@ -164,6 +164,29 @@ TEST_F(MainFrm, EnterStartsAGameAndEscEndsTheProgram) {
     EXPECT_EQ(closed.count(), 1);
 }
 
+TEST_F(MainFrm, AcceleratorsReachTheirControls) {
+    // A mnemonic click is animated: the key is followed by time for the click to land.
+    const auto alt = [this](Qt::Key key) {
+        QTest::keyClick(frm.get(), key, Qt::AltModifier);
+        QTest::qWait(250);
+    };
+    alt(Qt::Key_E);
+    EXPECT_TRUE(frm->rbDodEasy->isChecked());
+    alt(Qt::Key_D);
+    EXPECT_TRUE(frm->rbDodNormal->isChecked());
+    // Exit's caption shares the letter; training mode is the one Alt+T reaches.
+    for (bool checked : {true, false}) {
+        SCOPED_TRACE(checked);
+        alt(Qt::Key_T);
+        EXPECT_EQ(frm->cbTestMode->isChecked(), checked);
+        EXPECT_EQ(frm->ieNumSeries->isEnabled(), !checked);
+        EXPECT_TRUE(frm->isVisible());
+    }
+    alt(Qt::Key_N);
+    EXPECT_TRUE(frm->ieNumSeries->hasFocus());
+    EXPECT_EQ(PlayAndClose([&] { alt(Qt::Key_X); }).numSeries, 10);
+}
+
 TEST_F(MainFrm, ExitEndsTheProgram) {
     QSignalSpy closed(frm.get(), &TmainFrm::Closed);
     QTest::mouseClick(frm->btnExit, Qt::LeftButton);
