@@ -79,6 +79,42 @@ TEST_P(Evaluation, NamedValuesAreSubstitutedAsIdentifiersOnly) {
     EXPECT_EQ(EvaluateExpression("Pi^2"), EvaluateExpression(Local("3.14159265358979324^2")));
 }
 
+TEST_P(Evaluation, IdentifierRulesAtEitherEndAndBeforeABracket) {
+    CheckRows({
+        {"2*e", "5.43656365691809048"},
+        {"Pi*2", "6.28318530717958648"},
+        {"(Pi)", "3.14159265358979324"},
+        {"mean(e;1)", "1.85914091422952262"},
+        {"Pi_", "0", errUnknown},
+        {"_Pi", "0", errUnknown},
+        {"e(1)", "0", errUnknownFunction},
+        {"2*Pi(1)", "0", errUnknownFunction},
+    });
+}
+
+// Only a value group lets "!" and "^" take a substituted value whole: without the braces
+// -3 would lose its sign to the operator and 1E20 its exponent.
+TEST_P(Evaluation, SubstitutedValuesBeforeFactorialAndPowerAreGroups) {
+    EvaluateExpression("-3");
+    CheckRows({{"Ans^2", "9"}});
+    EvaluateExpression("-3");
+    CheckRows({{"Ans!", "1", errNaturalExpected}});
+    EvaluateExpression("1E20");
+    CheckRows({{"Ans^2", "1E40"}});
+}
+
+// The "{" of a call's value group goes before the first character of the name, whatever
+// stands before the name.
+TEST_P(Evaluation, CallGroupsBraceTheWholeName) {
+    CheckRows({
+        {"1-abs(-3)^2", "-8"},
+        {"2*abs(-3)!", "12"},
+        {"(abs(-3)^2)", "9"},
+        {"abs(-3)^2", "9"},
+        {"2(3)^2", "0", errUnknownFunction},
+    });
+}
+
 TEST_P(Evaluation, AnsHoldsTheLastCompletedResult) {
     EXPECT_EQ(Eval("Ans+1").error, errUnknown);
     EXPECT_EQ(FindVariable("Ans"), -1);

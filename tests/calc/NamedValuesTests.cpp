@@ -60,6 +60,11 @@ TEST_F(NamedValues, NewNamesAppendAndKnownNamesKeepTheirPlace) {
     EXPECT_EQ(FindVariable("E"), 5);
     SetVariable("2abc", 3);
     EXPECT_EQ(FindVariable("2abc"), 6);
+    // Only the characters are checked, so the empty name is stored too; it names nothing in
+    // an expression, which still evaluates.
+    SetVariable("", 8);
+    EXPECT_EQ(FindVariable(""), 7);
+    EXPECT_EQ(EvaluateExpression("1+1"), 2);
     EXPECT_TRUE(boxes.empty());
 }
 
