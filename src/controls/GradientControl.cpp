@@ -128,11 +128,12 @@ void TGradientControl::paintEvent(QPaintEvent *) {
         painter.fillRect(QRect(w - s, 0, s, h), border);
     }
 
+    // The face is taken at every paint, caption or not, and kept while FontName is empty.
+    if (!m_fontName.isEmpty())
+        m_drawFace = m_fontName;
+    if (m_drawFace.isEmpty())
+        m_drawFace = QLatin1String(platform::DefaultFontFace);
     if (!m_caption.isEmpty()) {
-        if (!m_fontName.isEmpty())
-            m_drawFace = m_fontName;
-        if (m_drawFace.isEmpty())
-            m_drawFace = QLatin1String(platform::DefaultFontFace);
         const int points = m_fontSize != 0 ? m_fontSize : platform::DefaultFontPoints;
         const QFont font =
             platform::DesignFont(m_drawFace, platform::PointsToPixels(std::abs(points)));

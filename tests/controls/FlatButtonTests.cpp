@@ -127,6 +127,89 @@ TEST_F(FlatButtonTest, CaptionIsCentredInTheContrastColour) {
     EXPECT_LE(std::abs(ink.top() - (38 - ink.bottom())), 6);
 }
 
+// Every pixel of a painted button: the outline in the contrast colour, the fill inside,
+// the caption's cell at (W div 2 - width div 2, H div 2 - height div 2) filled and written in
+// the contrast colour, and, when focused, every other pixel of (4,4)-(W-5,H-5) inverted.
+QImage ExpectedButton(QSize size, TColor fill, const QFont &font, const QString &caption,
+                      bool focused) {
+    const TColor contrast = ContrastColor(fill);
+    const int w = size.width();
+    const int h = size.height();
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(platform::ToQColor(contrast));
+    {
+        QPainter painter(&image);
+        painter.fillRect(QRect(1, 1, w - 2, h - 2), platform::ToQColor(fill));
+        if (!caption.isEmpty()) {
+            const QFontMetrics metrics(font);
+            const int tw = metrics.horizontalAdvance(caption);
+            const int th = metrics.height();
+            const int x = w / 2 - tw / 2;
+            const int y = h / 2 - th / 2;
+            painter.fillRect(QRect(x, y, tw, th), platform::ToQColor(fill));
+            painter.setFont(font);
+            painter.setPen(platform::ToQColor(contrast));
+            painter.drawText(QPoint(x, y + metrics.ascent()), caption);
+        }
+    }
+    if (focused) {
+        const int right = w - 5; // exclusive
+        const int bottom = h - 5;
+        for (int y = 4; y < bottom; ++y)
+            for (int x = 4; x < right; ++x) {
+                const bool onFrame = y == 4 || y == bottom - 1 || x == 4 || x == right - 1;
+                if (onFrame && (x + y) % 2 == 0)
+                    image.setPixel(x, y, image.pixel(x, y) ^ 0x00FFFFFFu);
+            }
+    }
+    return image;
+}
+
+TEST_F(FlatButtonTest, PaintsEveryPixelByTheRules) {
+    struct Row {
+        const char *name;
+        QSize size;
+        const char *caption;
+        bool down;
+        bool focused;
+        TColor color;
+    };
+    // Odd and even sizes, so that a halving after the subtraction shows up as a shift.
+    const Row rows[] = {
+        {"OK, normal", QSize(52, 39), "OK", false, false, platform::clBlack},
+        {"OK, focused", QSize(52, 39), "OK", false, true, platform::clBlack},
+        {"Exit, normal", QSize(100, 33), "Exit", false, false, platform::clSilver},
+        {"Exit, focused", QSize(100, 33), "Exit", false, true, platform::clSilver},
+        {"odd size, down and focused", QSize(53, 40), "Ok!", true, true, platform::clSilver},
+        {"odd width", QSize(61, 30), "W", false, false, 0x00336699},
+        {"odd height", QSize(60, 31), "iii", false, true, 0x00CCDDEE},
+        {"literal ampersand", QSize(70, 25), "&Go", false, false, platform::clSilver},
+        {"focus frame one pixel wide", QSize(10, 20), "", false, true, platform::clSilver},
+        {"focus frame empty", QSize(9, 9), "", false, true, platform::clSilver},
+        {"two pixels", QSize(2, 2), "", false, false, platform::clSilver},
+    };
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    button->setFont(font);
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        button->resize(row.size);
+        button->setCaption(QString::fromLatin1(row.caption));
+        button->setColor(row.color);
+        button->setDown(row.down);
+        if (row.focused)
+            button->setFocus();
+        else
+            other->setFocus();
+        ASSERT_EQ(button->hasFocus(), row.focused);
+        const TColor fill = FlatButtonFill(row.down, row.focused, row.color);
+        const QImage expected =
+            ExpectedButton(row.size, fill, font, button->Caption(), row.focused);
+        EXPECT_EQ(DifferingPixels(Snapshot(button), expected), 0);
+    }
+}
+
 TEST_F(FlatButtonTest, WideCaptionIsClippedAndItsCellCoversTheOutline) {
     button->setGeometry(10, 10, 20, 39);
     button->setCaption(QStringLiteral("A caption far wider than the button"));

@@ -187,6 +187,88 @@ TEST_F(GradientControlTest, CaptionSitsAtTwelvePixelsCentredVertically) {
     EXPECT_LE(std::abs(ink.center().y() - 32), 3);
 }
 
+// The band as its rules draw it: the visible lines, a one-pixel outline when asked for, and
+// the caption at x 12, centred with integer halves, in a font of the given pixel size.
+QImage ExpectedBand(QSize size, const TGradientControl &band, const QString &face, int pixels) {
+    const bool horizontal = band.GradientDirection() == gdHorizontal;
+    const std::vector<TColor> steps =
+        GradientSteps(band.Color1(), band.Color2(), horizontal ? size.width() : size.height());
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    for (int i = 0; i + 1 < static_cast<int>(steps.size()); ++i)
+        painter.fillRect(horizontal ? QRect(i, 0, 1, size.height()) : QRect(0, i, size.width(), 1),
+                         platform::ToQColor(steps[static_cast<std::size_t>(i)]));
+    if (band.BorderWidth() == 1) {
+        painter.setPen(platform::ToQColor(band.BorderColor()));
+        painter.drawRect(QRect(0, 0, size.width() - 1, size.height() - 1));
+    }
+    if (!band.Caption().isEmpty()) {
+        QFont font(face);
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        painter.setFont(font);
+        painter.setPen(platform::ToQColor(band.FontColor()));
+        const int y = size.height() / 2 - metrics.height() / 2;
+        painter.drawText(QPoint(12, y + metrics.ascent()), band.Caption());
+    }
+    return image;
+}
+
+TEST_F(GradientControlTest, PaintsEveryPixelByTheRules) {
+    struct Row {
+        const char *name;
+        QSize size;
+        TGradientDirection direction;
+        TColor from, to;
+        int borderWidth;
+        const char *fontName;
+        int fontSize;
+        const char *caption;
+        const char *face; // expected
+        int pixels;       // the size in points at 96 dots per inch
+    };
+    const Row rows[] = {
+        {"caption panel", QSize(217, 23), gdVertical, platform::clBlack, 0x00444444, 1, "Tahoma",
+         10, "Settings", "Tahoma", 13},
+        {"bottom band", QSize(300, 64), gdHorizontal, platform::clBlack, platform::clSilver, 0, "",
+         0, "Sequence 3 of 10", "Tahoma", 11},
+        {"odd height, twelve points", QSize(200, 33), gdHorizontal, 0x00102030, 0x00C0B0A0, 0,
+         "DejaVu Serif", 12, "Hello", "DejaVu Serif", 16},
+        {"caption taller than the band", QSize(120, 9), gdVertical, platform::clWhite,
+         platform::clBlack, 1, "Tahoma", 20, "Tall", "Tahoma", 27},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        band->resize(row.size);
+        band->setGradientDirection(row.direction);
+        band->setColor1(row.from);
+        band->setColor2(row.to);
+        band->setBorderWidth(row.borderWidth);
+        band->setBorderColor(platform::clBlack);
+        band->setFontName(QString::fromLatin1(row.fontName));
+        band->setFontSize(row.fontSize);
+        band->setFontColor(platform::clWhite);
+        band->setCaption(QString::fromLatin1(row.caption));
+        const QImage expected =
+            ExpectedBand(row.size, *band, QString::fromLatin1(row.face), row.pixels);
+        EXPECT_EQ(DifferingPixels(Snapshot(band), expected), 0);
+    }
+}
+
+TEST_F(GradientControlTest, AnEmptyFontNameKeepsTheFaceOfThePreviousPaint) {
+    band->resize(200, 30);
+    band->setColor1(platform::clBlack);
+    band->setColor2(platform::clBlack);
+    band->setFontColor(platform::clWhite);
+    band->setFontSize(12);
+    // The face is taken at a paint even while there is no caption to draw.
+    band->setFontName(QStringLiteral("DejaVu Serif"));
+    band->setFontName(QString());
+    band->setCaption(QStringLiteral("Serif"));
+    const QImage expected = ExpectedBand(band->size(), *band, QStringLiteral("DejaVu Serif"), 16);
+    EXPECT_EQ(DifferingPixels(Snapshot(band), expected), 0);
+}
+
 TEST_F(GradientControlTest, SettersRepaintAtOnceAndOnlyOnChange) {
     band->resize(50, 20);
     struct Row {

@@ -65,3 +65,14 @@ inline QRect InkBox(const QImage &image, const QRect &area, platform::TColor bac
                 box |= QRect(x, y, 1, 1);
     return box;
 }
+
+// How many pixels of two images differ; -1 when their sizes differ.
+inline int DifferingPixels(const QImage &actual, const QImage &expected) {
+    if (actual.size() != expected.size())
+        return -1;
+    int differing = 0;
+    for (int y = 0; y < actual.height(); ++y)
+        for (int x = 0; x < actual.width(); ++x)
+            differing += PixelAt(actual, x, y) != PixelAt(expected, x, y);
+    return differing;
+}
