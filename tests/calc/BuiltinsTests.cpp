@@ -63,6 +63,10 @@ TEST_P(Builtins, Trigonometry) {
         {"cos(0)", 1, kNone},
         {"sin(9E18)", Through(std::sin(9e18L)), kNone},
         {"sin(1E19)", 0, kNone}, // 2^63 or more
+        {"sin(-1E19)", 0, kNone},
+        {"cos(1E19)", 0, kNone},
+        {"cos(-9.3E18)", 0, kNone},
+        {"cos(9E18)", Through(std::cos(9e18L)), kNone},
         {"tan(1)", Through(std::tan(1.0L)), kNone},
         {"cot(1)", Through(1 / std::tan(1.0L)), kNone},
         {"cot(0)", 0, errCannotCompute},
@@ -181,7 +185,14 @@ TEST_P(Builtins, FactorialsCombinationsPermutations) {
         {"C(3;5)", Value("0.05"), errNaturalExpected}, // (3-5)! counts as 1
         {"P(3;5)", 6, errNaturalExpected},
         {"C(1800;1)", 0, errCannotCompute},
+        // The factorials are taken in the order a!, b!, (a - b)!: b! overflows before the
+        // unsuitable (a - b)! is reached, and the call ends there.
+        {"C(3;2000)", 0, errCannotCompute},
+        {"P(3;2000)", 6, errNaturalExpected}, // P takes no b!
     });
+    // a! reports first; the overflow of b! is the second report.
+    Reset(GetParam());
+    CheckRows({{"C(2.5;2000)", "0", errNaturalExpected, true}});
 }
 
 TEST_P(Builtins, ListStatistics) {
@@ -195,6 +206,16 @@ TEST_P(Builtins, ListStatistics) {
         {"product(2;3;4)", 24, kNone},
         {"product(0)", 0, kNone},
         {"product(1E3000;1E3000)", 0, errCannotCompute},
+        // In list order: the partial product overflows only when the huge values meet first.
+        {"product(1E3000;1E3000;1E-3000)", 0, errCannotCompute},
+        {"product(1E3000;1E-3000;1E3000)", Value("1E3000"), kNone},
+        {"sum(1E4932;1E4932;-1E4932)", 0, errCannotCompute},
+        {"sum(1E4932;-1E4932;1E4932)", Value("1E4932"), kNone},
+        {"mean(1E4932;1E4932)", 0, errCannotCompute},
+        {"Q1(1;2)", 1, kNone},
+        {"Q3(7;1;5;3)", 6, kNone},
+        {"Md(2;1)", Value("1.5"), kNone},
+        {"modefreq(1;2;3)", 1, kNone},
         {"Q1(5;1;4;2;3)", Value("1.5"), kNone},
         {"Md(5;1;4;2;3)", 3, kNone},
         {"Q3(5;1;4;2;3)", Value("4.5"), kNone},
@@ -242,6 +263,9 @@ TEST_P(Builtins, GreatestCommonDivisor) {
         {"GCD(12;18)", 6, kNone},
         {"GCD(12;18;-24)", 6, kNone},
         {"GCD(1;1000)", 1, kNone},
+        {"GCD(0;6)", 6, kNone}, // zeros do not change it
+        {"GCD(7)", 7, kNone},
+        {"GCD(-7;0;-14)", 7, kNone},
         {"GCD(12;1.5)", 0, errIntegerExpected},
         {"GCD(0;0)", 0, errCannotCompute},
         {"GCD(1;1E30)", 1, kNone},
@@ -276,6 +300,34 @@ TEST_P(Builtins, NamesAndArgumentCounts) {
         {"sin(0)+2", 2, kNone},
         {"2*max(1;sin(0))", 2, kNone},
     });
+}
+
+TEST_P(Builtins, ErrorsNameTheFunctionThatFailed) {
+    struct Case {
+        const char *text;
+        TCalcError code;
+        const char *detail;
+    };
+    for (const Case &c : {
+             Case{"fact(2.5)", errNaturalExpected, "fact"},
+             Case{"C(3;5)", errNaturalExpected, "C"},
+             Case{"P(3;5)", errNaturalExpected, "P"},
+             Case{"ln(0)", errCannotCompute, "ln"},
+             Case{"arccosh(0)", errCannotCompute, "arccosh"},
+             Case{"mod(7.5;2)", errIntegerExpected, "mod"},
+             Case{"PrevPrime(1)", errNoSmallerPrime, "PrevPrime"},
+             Case{"Random(-1)", errNaturalExpected, "Random"},
+             Case{"GCD(0;0)", errCannotCompute, "GCD"},
+             Case{"SDNM1(1E3000;-1E3000)", errCannotCompute, "SDNM1"},
+             Case{"log(2)", errArgumentCount, "log"},
+             Case{"Sin(1)", errUnknownFunction, "Sin"},
+         }) {
+        Reset(GetParam());
+        SCOPED_TRACE(c.text);
+        Eval(Local(c.text));
+        EXPECT_EQ(FirstError, c.code);
+        EXPECT_EQ(FirstErrorMessage, CalcErrorMessage(c.code, c.detail));
+    }
 }
 
 TEST_P(Builtins, SecondFailedCheckAbortsTheEvaluation) {
@@ -376,6 +428,9 @@ TEST_F(BuiltinValues, BuiltinConstantsAreTheNearestExtendedValues) {
     EXPECT_EQ(CallFunction("DTR", {1}), 0.017453292519943295769L);
     EXPECT_EQ(CallFunction("RTD", {1}), 57.295779513082320877L);
     EXPECT_EQ(CallFunction("arccot", {0}), kPi / 2);
+    // The logarithm to a base is a ratio of base-2 logarithms, in all 80 bits.
+    EXPECT_EQ(CallFunction("log", {3, 7}), std::log2(7.0L) / std::log2(3.0L));
+    EXPECT_EQ(CallFunction("log", {10, 1000}), std::log2(1000.0L) / std::log2(10.0L));
     EXPECT_EQ(CallFunction("RTP", {-1, 0}), 1);
     Extended theta = 0;
     ASSERT_TRUE(GetVariable("Theta", theta));

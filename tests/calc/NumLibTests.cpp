@@ -71,6 +71,18 @@ TEST(ListStatistics, EmptyListsAndOverflow) {
     EXPECT_THROW(StdDevPopulation({1e3000L, -1e3000L}), runtime::EOverflow);
 }
 
+TEST(ListStatistics, TheFirstOfEqualExtremesWins) {
+    // +0 and -0 are equal values that can still be told apart.
+    EXPECT_FALSE(std::signbit(ListMin({0.0L, -0.0L})));
+    EXPECT_TRUE(std::signbit(ListMin({-0.0L, 0.0L, 1})));
+    EXPECT_FALSE(std::signbit(ListMax({0.0L, -1, -0.0L})));
+    EXPECT_TRUE(std::signbit(ListMax({-0.0L, 0.0L})));
+    TExtendedArray work = {1, -0.0L, 0.0L};
+    EXPECT_TRUE(std::signbit(ExtractMin(work)));
+    EXPECT_EQ(work, (TExtendedArray{1, 0}));
+    EXPECT_FALSE(std::signbit(work[1]));
+}
+
 TEST(ListStatistics, SumsInListOrder) {
     // 1 + 2^-64 is lost when added first, kept when the small values meet first.
     const Extended tiny = std::ldexp(Extended(1), -64);
@@ -215,6 +227,21 @@ TEST(Gcd, AgreesWithTrialDivision) {
             EXPECT_EQ(ListGCD(list), GcdByTrial(values));
         else
             EXPECT_THROW(ListGCD(list), runtime::Exception);
+    }
+}
+
+TEST(Gcd, AgreesWithTrialDivisionWhenOtherValuesAreLarge) {
+    // The trial method stops at the smallest magnitude, so it can check 64-bit partners.
+    std::mt19937_64 random(11);
+    std::uniform_int_distribution<std::int64_t> factor(1, 60), small(1, 50),
+        large(-(std::int64_t{1} << 56), std::int64_t{1} << 56);
+    for (int round = 0; round < 400; ++round) {
+        const std::int64_t g = factor(random);
+        const std::vector<std::int64_t> values = {g * large(random), g * small(random),
+                                                  g * large(random), 0};
+        const TExtendedArray list = Extendeds(values);
+        SCOPED_TRACE(Show(list));
+        EXPECT_EQ(ListGCD(list), GcdByTrial(values));
     }
 }
 
