@@ -229,6 +229,54 @@ TEST_F(IntegerEditTest, KeyDownHandlerRunsAfterTheStep) {
     EXPECT_EQ(seen, QStringLiteral("6"));
 }
 
+TEST_F(IntegerEditTest, KeyPressHandlerRunsBeforeTheFilter) {
+    struct Row {
+        const char *name;
+        const char *typed;
+        char replacement; // 0: the handler clears the character
+        const char *result;
+    };
+    const Row rows[] = {
+        {"a letter replaced by a digit", "a", '7', "127"},
+        {"a digit replaced by a letter", "3", 'x', "12"},
+        {"a digit cleared", "3", 0, "12"},
+        {"a digit replaced by a full stop", "3", '.', "1"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        auto connection = QObject::connect(box, &TIntegerEdit::OnKeyPress, [&](QChar &key) {
+            key = QChar(static_cast<char16_t>(row.replacement));
+        });
+        setTextQuietly(QStringLiteral("12"));
+        box->end(false);
+        QTest::keyClicks(box, QString::fromLatin1(row.typed));
+        QObject::disconnect(connection);
+        EXPECT_EQ(box->text(), QString::fromLatin1(row.result));
+    }
+}
+
+TEST_F(IntegerEditTest, ClearedArrowKeyStillSteps) {
+    // The step comes before the handler, which can only keep the key from the edit control.
+    QObject::connect(box, &TIntegerEdit::OnKeyDown,
+                     [](int &key, Qt::KeyboardModifiers) { key = 0; });
+    setTextQuietly(QStringLiteral("5"));
+    QTest::keyClick(box, Qt::Key_Down);
+    EXPECT_EQ(box->text(), QStringLiteral("4"));
+    EXPECT_EQ(changes, QStringList({"4"}));
+}
+
+TEST_F(IntegerEditTest, KeyUpHandlerSeesTheWholeTextSelected) {
+    QString selectedAtKeyUp;
+    QObject::connect(box, &TIntegerEdit::OnKeyUp,
+                     [&](int &, Qt::KeyboardModifiers) { selectedAtKeyUp = box->selectedText(); });
+    setTextQuietly(QStringLiteral("41"));
+    QTest::keyClick(box, Qt::Key_Up);
+    EXPECT_EQ(selectedAtKeyUp, QStringLiteral("42"));
+    // The next keystroke replaces the selected text.
+    QTest::keyClicks(box, QStringLiteral("7"));
+    EXPECT_EQ(box->text(), QStringLiteral("7"));
+}
+
 TEST_F(IntegerEditTest, EnterReachesTheDefaultButton) {
     QDialog dialog;
     auto *edit = new TIntegerEdit(&dialog);
