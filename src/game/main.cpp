@@ -115,6 +115,7 @@ void TmainFrm::cbTestModeClick() {
 void TmainFrm::ShowAbout() {
     const auto about = std::make_unique<Tabout>(this);
     platform::ShowModal(about.get());
+    activateWindow();
 }
 
 void TmainFrm::ExitApp() {

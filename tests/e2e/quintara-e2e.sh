@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Plays the real program under its own Xvfb: the settings window, a game covering the screen,
-# back with Exit, and the end with Esc.
+# back with Exit, About opened with Alt+A and closed with Esc, and the end with Esc.
 set -uo pipefail
 
 binary=${1:?usage: quintara-e2e.sh <path to quintara>}
@@ -86,8 +86,25 @@ settings_again=$(wait_for_window 335 216) || fail "Exit did not bring the settin
 [ "$settings_again" = "$settings" ] || fail "a new settings window appeared after the game"
 echo "Exit returned to the settings window"
 
-# No focusing by hand: the settings window takes the keyboard back itself, and the pointer
-# still rests on the bottom band, outside it.
+# No focusing by hand from here on: the settings window takes the keyboard back itself after
+# a game and after About, and the pointer still rests on the bottom band, outside it.
+xdotool key --clearmodifiers alt+a
+about=""
+for _ in $(seq 200); do
+    about=$(xdotool search --onlyvisible --name '^About Quintara$' 2>/dev/null | head -n1)
+    [ -n "$about" ] && break
+    sleep 0.1
+done
+[ -n "$about" ] || fail "Alt+A opened no window titled About Quintara"
+xdotool key --clearmodifiers Escape
+for _ in $(seq 200); do
+    xdotool search --onlyvisible --name '^About Quintara$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^About Quintara$' >/dev/null 2>&1 &&
+    fail "Esc did not close the About window"
+echo "Alt+A opened About and Esc closed it"
+
 xdotool key --clearmodifiers Escape
 for _ in $(seq 200); do
     kill -0 "$game_pid" 2>/dev/null || break
