@@ -105,6 +105,26 @@ TEST_F(CaptionTest, GroupTitleShowsInWhiteAtTwelvePixels) {
     EXPECT_LE(std::abs(ink.center().y() - 11), 3);
 }
 
+TEST_F(CaptionTest, GroupTitleBarIsTheDarkBandPixelForPixel) {
+    TCaptionGroup group(window.get());
+    group.setGeometry(10, 10, 217, 193);
+    group.setCaptionText(QStringLiteral("Settings"));
+    group.show();
+    // The band as the title bar sets it up, on its own.
+    TGradientControl band(window.get());
+    band.setGeometry(0, 220, 217, 23);
+    band.setColor2(0x00444444);
+    band.setFontName(QStringLiteral("Tahoma"));
+    band.setFontSize(10);
+    band.setFontColor(platform::clWhite);
+    band.setBorderWidth(1);
+    band.setGradientDirection(gdVertical);
+    band.setCaption(QStringLiteral("Settings"));
+    band.show();
+    const QImage bar = Snapshot(&group).copy(0, 0, 217, 23);
+    EXPECT_EQ(DifferingPixels(bar, Snapshot(&band)), 0);
+}
+
 TEST_F(CaptionTest, GroupBarFollowsTheWidthAtTheNextPaint) {
     TCaptionGroup group(window.get());
     group.setGeometry(10, 10, 217, 193);
