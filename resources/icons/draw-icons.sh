@@ -25,4 +25,41 @@ for s in 16 32 48; do
         -fill '#1c2a4a' -stroke '#0b1120' -draw "roundrectangle 0,0 $((s - 1)),$((s - 1)) $r,$r" \
         -stroke none "${draw[@]}" -colors 256 "PNG8:quintara-$s.png"
 done
-convert quintara-16.png quintara-32.png quintara-48.png quintara.ico
+# Classic 256-colour icon images: 8 bits per pixel with a palette, and a 1-bit mask for the
+# transparent corners.
+python3 - <<'PY'
+import struct, subprocess
+images = []
+for s in (16, 32, 48):
+    rgba = subprocess.run(["convert", f"quintara-{s}.png", "-depth", "8", "rgba:-"],
+                          check=True, capture_output=True).stdout
+    pixels = [rgba[i:i + 4] for i in range(0, len(rgba), 4)]
+    palette, index = [], {}
+    for px in pixels:
+        key = px[:3] if px[3] >= 128 else b"\0\0\0"
+        if key not in index:
+            index[key] = len(palette)
+            palette.append(key)
+    assert len(palette) <= 256
+    mask_row = (s + 31) // 32 * 4
+    xor, and_ = b"", b""
+    for y in reversed(range(s)):  # bottom-up rows
+        row = pixels[y * s:(y + 1) * s]
+        xor += bytes(index[px[:3] if px[3] >= 128 else b"\0\0\0"] for px in row)
+        bits = 0
+        for x, px in enumerate(row):
+            if px[3] < 128:
+                bits |= 1 << (mask_row * 8 - 1 - x)
+        and_ += bits.to_bytes(mask_row, "big")
+    colours = b"".join(bytes((c[2], c[1], c[0], 0)) for c in palette)
+    colours += b"\0" * (1024 - len(colours))
+    header = struct.pack("<IiiHHIIiiII", 40, s, 2 * s, 1, 8, 0, len(xor) + len(and_), 0, 0,
+                         256, 0)
+    images.append((s, header + colours + xor + and_))
+out = struct.pack("<HHH", 0, 1, len(images))
+offset = 6 + 16 * len(images)
+for s, data in images:
+    out += struct.pack("<BBBBHHII", s, s, 0, 0, 1, 8, len(data), offset)
+    offset += len(data)
+open("quintara.ico", "wb").write(out + b"".join(data for _, data in images))
+PY
