@@ -7,6 +7,7 @@
 #include "game/display.h"
 #include "platform/Shape.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -116,6 +117,59 @@ TEST_F(DisplayFrm, ShowsWhiteFramedRowBetweenTheBandsWithItsButtons) {
         EXPECT_FALSE(control->accessibleName().isEmpty());
     EXPECT_FALSE(frm->lblExpr->isVisible());
     EXPECT_EQ(frm->GradientControl1->Caption(), "");
+}
+
+TEST_F(DisplayFrm, TextsTakeTheDesignsFacesSizesAndColours) {
+    Show();
+    struct Row {
+        const char *what;
+        const QWidget *widget;
+        const char *face; // the installed metric-compatible face
+        int pixels;
+    };
+    const Row rows[] = {
+        {"window", frm.get(), "Tahoma", 16},
+        {"OK", frm->btnEval, "Tahoma", 16},
+        {"Exit", frm->btnExit, "Tahoma", 16},
+        {"title", frm->lblSeries_, "Liberation Sans Narrow", 24},
+        {"solution", frm->lblExpr_, "Liberation Sans Narrow", 24},
+        {"term box", frm->ie1, "Liberation Sans Narrow", 27},
+        {"entry box", frm->ieX, "Liberation Sans Narrow", 27},
+        {"term label", frm->Labels[4], "Tahoma", 13},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        const QFontInfo info(row.widget->font());
+        EXPECT_EQ(info.family(), row.face);
+        EXPECT_EQ(info.pixelSize(), row.pixels);
+        EXPECT_FALSE(info.bold());
+    }
+    for (const QWidget *text : std::initializer_list<const QWidget *>{
+             frm->lblSeries_, frm->lblExpr_, frm->Labels[0], frm->ie4, frm->ieX}) {
+        SCOPED_TRACE(text->objectName().toStdString() + text->accessibleName().toStdString());
+        EXPECT_EQ(text->palette().color(text->foregroundRole()), QColor(Qt::white));
+    }
+    EXPECT_EQ(frm->ie1->palette().color(QPalette::Base), QColor(Qt::black));
+}
+
+TEST_F(DisplayFrm, EachNewSequenceSelectsTheZeroSoTheFirstKeyReplacesItWithoutMovingFocus) {
+    frm->NumSeries = 5;
+    Show();
+    frm->ieX->setFocus();
+    // The first sequence: typing straight away replaces the "0".
+    EXPECT_EQ(frm->ieX->selectedText(), "0");
+    QTest::keyClicks(frm->ieX, QString::number(frm->Answer));
+    EXPECT_EQ(frm->ieX->text(), QString::number(frm->Answer));
+    QTest::keyClick(frm->ieX, Qt::Key_Return);
+    ASSERT_EQ(frm->SeriesNumber, 2);
+    EXPECT_EQ(frm->ieX->selectedText(), "0");
+    EXPECT_TRUE(frm->ieX->hasFocus());
+    // Submitted with OK, the next sequence leaves the focus on OK.
+    frm->ieX->setText(QString::number(frm->Answer));
+    QTest::mouseClick(frm->btnEval, Qt::LeftButton);
+    ASSERT_EQ(frm->SeriesNumber, 3);
+    EXPECT_TRUE(frm->btnEval->hasFocus());
+    EXPECT_EQ(frm->ieX->text(), "0");
 }
 
 TEST_F(DisplayFrm, DoubleClickSwitchesToA800By600WindowAndBackWithNewSequences) {

@@ -11,6 +11,7 @@
 #include "platform/Shape.h"
 
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -242,6 +243,33 @@ TEST(AboutWin, StripeIconAndButtonsSitOnTheWhitePanel) {
     EXPECT_EQ(about.TranslationInfoButton1->parentWidget(), &about);
     // The translation-info button lies over the panel, not under it.
     EXPECT_EQ(about.childAt(100, 230), about.TranslationInfoButton1->InnerButton());
+}
+
+TEST(AboutWin, TextsTakeTheDesignsFaces) {
+    Tabout about;
+    TmainFrm settings;
+    struct Row {
+        const char *what;
+        const QWidget *widget;
+        const char *face; // the installed metric-compatible face
+        int pixels;
+        bool bold;
+    };
+    const Row rows[] = {
+        {"About title", about.Label1, "DejaVu Sans", 16, true},
+        {"About notice", about.Label2, "Tahoma", 11, false},
+        {"About version", about.ver, "Tahoma", 11, false},
+        {"settings", &settings, "Tahoma", 11, false},
+        {"training mode", settings.cbTestMode, "Tahoma", 11, false},
+        {"Execute", settings.btnExecute, "Tahoma", 11, false},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        const QFontInfo info(row.widget->font());
+        EXPECT_EQ(info.family(), row.face);
+        EXPECT_EQ(info.pixelSize(), row.pixels);
+        EXPECT_EQ(info.bold(), row.bold);
+    }
 }
 
 TEST(AboutWin, TranslationInfoIsCaptionedWithTheAboutWindow) {
