@@ -89,6 +89,60 @@ TEST(CreateSeries, EveryKindDrawsExactlyItsParameterRangesAndAnswers) {
     }
 }
 
+// One row of the draw table: a parameter drawn from lo..hi, then 0 and 1 replaced.
+struct ParamDraw {
+    bool drawn;
+    std::int32_t lo, hi;
+    std::int32_t zeroBecomes, oneBecomes; // the value itself: no replacement
+};
+
+struct KindDraw {
+    std::int32_t kHi; // the kind's k values end here
+    TSeriesKind kind;
+    ParamDraw start, step;
+};
+
+TEST(CreateSeries, DrawsKindThenStartThenStepWithTheirReplacementsAndNothingMore) {
+    constexpr ParamDraw none{false, 0, 0, 0, 1};
+    const KindDraw table[] = {
+        {4, TSeriesKind::skArithmetic, {true, -200, 199, 0, 1}, {true, -10, 10, 1, 1}},
+        {8, TSeriesKind::skGeometric, {true, -8, 7, 1, 1}, {true, -10, 10, 2, 2}},
+        {13, TSeriesKind::skAddMultiply, {true, 0, 3, 0, 1}, {true, 1, 10, 2, 2}},
+        {15, TSeriesKind::skPower, none, {true, 2, 3, 0, 1}},
+        {17, TSeriesKind::skSelfPower, none, none},
+        {19, TSeriesKind::skSecondOrder, {true, -200, 199, 0, 1}, {true, -3, 3, 1, 1}},
+        {20, TSeriesKind::skPrimes, {true, 1, 20, 0, 1}, none},
+    };
+    const auto replay = [](const ParamDraw &d, std::int32_t kept) {
+        if (!d.drawn)
+            return kept;
+        const std::int32_t v = runtime::RandomRange(d.lo, d.hi);
+        return v == 0 ? d.zeroBecomes : v == 1 ? d.oneBecomes : v;
+    };
+    std::set<int> kinds;
+    for (std::uint64_t seed = 1; seed <= 3000; ++seed) {
+        SCOPED_TRACE(seed);
+        runtime::RandSeed(seed);
+        const SeriesParams got = game::CreateSeries(false, {TSeriesKind::skPrimes, 7777, 8888});
+        const std::int32_t after = runtime::RandomRange(0, 1 << 30);
+
+        runtime::RandSeed(seed);
+        const std::int32_t k = runtime::RandomRange(1, 20);
+        const KindDraw *row = table;
+        while (k > row->kHi)
+            ++row;
+        const std::int32_t start = replay(row->start, 7777);
+        const std::int32_t step = replay(row->step, 8888);
+        ASSERT_EQ(got.SeriesKind, row->kind);
+        ASSERT_EQ(got.SeriesStart, start);
+        ASSERT_EQ(got.SeriesStep, step);
+        // No further draw was taken.
+        ASSERT_EQ(after, runtime::RandomRange(0, 1 << 30));
+        kinds.insert(static_cast<int>(got.SeriesKind));
+    }
+    EXPECT_EQ(kinds.size(), 7u);
+}
+
 TEST(CreateSeries, EasyDrawsOnlyArithmeticAndGeometricHalfEach) {
     runtime::RandSeed(99);
     int arithmetic = 0;
