@@ -112,6 +112,9 @@ TEST_P(Evaluation, CallGroupsBraceTheWholeName) {
         {"(abs(-3)^2)", "9"},
         {"abs(-3)^2", "9"},
         {"2(3)^2", "0", errUnknownFunction},
+        {"-(-3)^2", "-9"},
+        // Only a name character before "(" makes a call: after a separator it is a group.
+        {"2.(3)", "2.3"},
     });
 }
 
