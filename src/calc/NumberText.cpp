@@ -202,9 +202,8 @@ Extended ParseReal(const std::string &text) {
         magnitude = scale < 0 ? digits / power : digits * power;
     } else {
         // One correctly rounded product of the accumulated (integral) value and the power of
-        // ten, from the exact decimal digits of that value. The text holds no decimal point,
-        // so the C library's locale cannot change how it is read.
-        // A finite extended value has at most 4933 integral digits.
+        // ten, from the exact decimal digits of that value (at most 4933). The text holds no
+        // decimal point, so the C library's locale cannot change how it is read.
         char buffer[4960];
         std::snprintf(buffer, sizeof buffer, "%.0Lf", digits);
         std::string exact = buffer;
