@@ -11,6 +11,7 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace controls {
 
@@ -187,7 +188,10 @@ void TFlatButton::paintEvent(QPaintEvent *) {
 
 void TFlatButton::pressed(QMouseEvent *event, bool armClick) {
     const QPoint pos = event->position().toPoint();
+    const QPointer<TFlatButton> alive(this);
     emit OnMouseDown(event->button(), event->modifiers(), pos.x(), pos.y());
+    if (!alive)
+        return;
     if (event->button() == Qt::LeftButton)
         m_clickArmed = armClick;
     if (m_clickFocus && isVisible() && isEnabled())
@@ -208,19 +212,31 @@ void TFlatButton::mouseReleaseEvent(QMouseEvent *event) {
     const QPoint pos = event->position().toPoint();
     if (event->button() == Qt::LeftButton && m_clickArmed) {
         m_clickArmed = false;
-        if (rect().contains(pos))
+        if (rect().contains(pos)) {
+            // A click handler may delete the button (closing its window, say).
+            const QPointer<TFlatButton> alive(this);
             emit OnClick();
+            if (!alive)
+                return;
+        }
     }
     emit OnMouseUp(event->button(), event->modifiers(), pos.x(), pos.y());
     event->accept();
 }
 
 void TFlatButton::keyPressEvent(QKeyEvent *event) {
+    // A handler may delete the button (closing its window, say).
+    const QPointer<TFlatButton> alive(this);
     int key = event->key();
     emit OnKeyDown(key, event->modifiers());
+    if (!alive)
+        return;
     if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
-        isSignalConnected(QMetaMethod::fromSignal(&TFlatButton::OnClick)))
+        isSignalConnected(QMetaMethod::fromSignal(&TFlatButton::OnClick))) {
         emit OnClick();
+        if (!alive)
+            return;
+    }
     if (!event->text().isEmpty() && event->text().at(0).isPrint()) {
         QChar character = event->text().at(0);
         emit OnKeyPress(character);

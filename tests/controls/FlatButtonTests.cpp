@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPointer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -343,6 +345,29 @@ TEST_F(FlatButtonTest, ReleaseOutsideOrWithAnotherButtonIsNoClick) {
     EXPECT_EQ(clicks, 0);
     // A right press still takes the focus.
     EXPECT_TRUE(button->hasFocus());
+}
+
+TEST_F(FlatButtonTest, ClickHandlerMayDeleteTheButton) {
+    struct Row {
+        const char *name;
+        std::function<void(TFlatButton *)> click;
+    };
+    const Row rows[] = {
+        {"mouse", [](TFlatButton *b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5)); }},
+        {"space", [](TFlatButton *b) { QTest::keyPress(b, Qt::Key_Space); }},
+        {"enter", [](TFlatButton *b) { QTest::keyPress(b, Qt::Key_Return); }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        QPointer<TFlatButton> doomed = new TFlatButton(window.get());
+        doomed->setGeometry(10, 60, 40, 20);
+        doomed->setClickFocus(true);
+        doomed->show();
+        doomed->setFocus();
+        QObject::connect(doomed, &TFlatButton::OnClick, [&] { delete doomed.data(); });
+        row.click(doomed);
+        EXPECT_TRUE(doomed.isNull());
+    }
 }
 
 TEST_F(FlatButtonTest, ColourComesFromTheParentUntilSet) {
