@@ -90,6 +90,7 @@ TEST_P(Builtins, Trigonometry) {
 TEST_P(Builtins, Hyperbolic) {
     const Extended e = std::exp(1.0L);
     const Extended tiny = Value("1.00000000000000001E-16");
+    const Extended nearOne = Value("0.9999999999999998");
     Check({
         {"sinh(1E-17)", 0, kNone},
         {"sinh(-1E-16)", 0, kNone},
@@ -117,6 +118,10 @@ TEST_P(Builtins, Hyperbolic) {
         // The infinity written back as text ends the evaluation.
         {"arctanh(1)", 0, errUnknown},
         {"arctanh(0.99999999999999999)", 0, errUnknown},
+        {"arctanh(0.99999999999999993)", 0, errUnknown}, // within 10^-16 of 1
+        {"arctanh(-0.99999999999999993)", 0, errUnknown},
+        {"arctanh(0.9999999999999998)", Through(std::log((1 + nearOne) / (1 - nearOne)) / 2),
+         kNone},
         {"arccoth(-1)", 0, errUnknown},
     });
 }
@@ -295,6 +300,7 @@ TEST_P(Builtins, NamesAndArgumentCounts) {
         {"sin(1;2)", 0, errArgumentCount},
         {"log(2)", 0, errArgumentCount},
         {"RTP(1)", 0, errArgumentCount},
+        {"RTP(1E3000;1)", 0, errCannotCompute}, // the square overflows
         {"Sin(1)", 0, errUnknownFunction},
         {"Max(1;2)", 0, errUnknownFunction},
         {"sin(0)+2", 2, kNone},
@@ -427,6 +433,12 @@ using BuiltinValues = CalcFixture;
 TEST_F(BuiltinValues, BuiltinConstantsAreTheNearestExtendedValues) {
     EXPECT_EQ(CallFunction("DTR", {1}), 0.017453292519943295769L);
     EXPECT_EQ(CallFunction("RTD", {1}), 57.295779513082320877L);
+    // A product with the rounded factor, not a division by 180 or by pi.
+    EXPECT_EQ(CallFunction("DTR", {3}), 3 * 0.017453292519943295769L);
+    EXPECT_EQ(CallFunction("RTD", {7}), 7 * 57.295779513082320877L);
+    // The inverse sine and cosine go through the arctangent of two values.
+    EXPECT_EQ(CallFunction("arcsin", {0.06L}), std::atan2(0.06L, std::sqrt(1 - 0.06L * 0.06L)));
+    EXPECT_EQ(CallFunction("arccos", {0.55L}), std::atan2(std::sqrt(1 - 0.55L * 0.55L), 0.55L));
     EXPECT_EQ(CallFunction("arccot", {0}), kPi / 2);
     // The logarithm to a base is a ratio of base-2 logarithms, in all 80 bits.
     EXPECT_EQ(CallFunction("log", {3, 7}), std::log2(7.0L) / std::log2(3.0L));
