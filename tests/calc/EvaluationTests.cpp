@@ -47,6 +47,20 @@ TEST_P(Evaluation, NormalisesSignsBracketsAndMultiplicationSigns) {
     });
 }
 
+// A "-" after a digit, a separator, "!" or ")" subtracts; after anything else it is a sign.
+TEST_P(Evaluation, MinusSignsThatSubtract) {
+    CheckRows({
+        {"3!-1", "5"},
+        {"(2)-1", "1"},
+        {"2.-1", "1"},
+        {"2E-1", "0.2"},
+        {"2*-1", "-2"},
+        {"2^-1", "0.5"},
+        {"(-1)", "-1"},
+        {"Pi-Pi", "0"},
+    });
+}
+
 TEST_P(Evaluation, ValueGroupsKeepTheSignForFactorialsAndPowers) {
     CheckRows({
         {"(2+3)!", "120"},
