@@ -205,6 +205,8 @@ TEST_P(Builtins, ListStatistics) {
         {"max(3;9;4)", 9, kNone},
         {"min(3;1;2)", 1, kNone},
         {"n(3;9;4)", 3, kNone},
+        {"n(7)", 1, kNone},
+        {"n(1;1;2;3;5;8;13;21)", 8, kNone},
         {"mean(1;2;3;4)", Value("2.5"), kNone},
         {"sum(5)", 5, kNone},
         {"sum(1;2;3.5)", Value("6.5"), kNone},
