@@ -74,6 +74,11 @@ void TCaptionGroup::mouseReleaseEvent(QMouseEvent *event) {
 }
 
 void TCaptionGroup::keyPressEvent(QKeyEvent *event) {
+    // Keys that a child leaves alone pass by on their way to the window.
+    if (!hasFocus()) {
+        QGroupBox::keyPressEvent(event);
+        return;
+    }
     int key = event->key();
     emit OnKeyDown(key, event->modifiers());
     if (key == 0) {

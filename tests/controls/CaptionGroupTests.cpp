@@ -4,6 +4,7 @@
 
 #include "WidgetProbe.h"
 
+#include <QLineEdit>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -123,6 +124,43 @@ TEST_F(CaptionTest, GroupTitleBarIsTheDarkBandPixelForPixel) {
     band.show();
     const QImage bar = Snapshot(&group).copy(0, 0, 217, 23);
     EXPECT_EQ(DifferingPixels(bar, Snapshot(&band)), 0);
+}
+
+TEST_F(CaptionTest, GroupTitleTextRepaintsTheBarOnlyWhenItChanges) {
+    TCaptionGroup group(window.get());
+    group.setGeometry(10, 10, 217, 193);
+    group.setCaptionText(QStringLiteral("Settings"));
+    group.show();
+    PaintCounter paints(group.CaptionPanel()->Band());
+    group.setCaptionText(QStringLiteral("Settings"));
+    EXPECT_EQ(paints.count, 0);
+    group.setCaptionText(QStringLiteral("Options"));
+    EXPECT_EQ(paints.count, 1);
+    EXPECT_EQ(group.CaptionPanel()->Band()->Caption(), QStringLiteral("Options"));
+}
+
+TEST_F(CaptionTest, GroupKeyDownIsTheGroupsOwnKeysOnly) {
+    TCaptionGroup group(window.get());
+    group.setGeometry(10, 10, 217, 193);
+    auto *child = new QLineEdit(&group);
+    child->setGeometry(10, 40, 80, 22);
+    std::vector<int> keys;
+    QObject::connect(&group, &TCaptionGroup::OnKeyDown,
+                     [&](int &key, Qt::KeyboardModifiers) { keys.push_back(key); });
+    group.show();
+    ActivateWindow(window.get());
+    child->setFocus();
+    ASSERT_TRUE(child->hasFocus());
+    // A key the child leaves alone goes on to the window, not to the group's handler.
+    QTest::keyClick(child, Qt::Key_F5);
+    EXPECT_TRUE(keys.empty());
+    // A group box hands its focus on to a child that takes it; with none it keeps it.
+    delete child;
+    group.setTabStop(true);
+    group.setFocus();
+    ASSERT_TRUE(group.hasFocus());
+    QTest::keyClick(&group, Qt::Key_F5);
+    EXPECT_EQ(keys, std::vector<int>{Qt::Key_F5});
 }
 
 TEST_F(CaptionTest, GroupBarFollowsTheWidthAtTheNextPaint) {
