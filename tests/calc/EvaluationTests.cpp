@@ -149,6 +149,12 @@ TEST_P(Evaluation, AnsHoldsTheLastCompletedResult) {
     EvaluateExpression("-3");
     EXPECT_EQ(EvaluateExpression("2-Ans"), 5);
     EXPECT_EQ(EvaluateExpression("Ans*Ans"), 25);
+    // A silent abort leaves Ans as it was and both flags set.
+    EXPECT_TRUE(Eval(Local("2.5!+2.5!")).aborted);
+    EXPECT_TRUE(ErrorReported);
+    EXPECT_TRUE(ErrorOccurred);
+    ASSERT_TRUE(GetVariable("Ans", ans));
+    EXPECT_EQ(ans, 25);
 }
 
 TEST_P(Evaluation, FunctionCallGroups) {
