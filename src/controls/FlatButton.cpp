@@ -237,7 +237,9 @@ void TFlatButton::keyPressEvent(QKeyEvent *event) {
         if (!alive)
             return;
     }
-    if (!event->text().isEmpty() && event->text().at(0).isPrint()) {
+    // The character the key types, control characters (Enter, Esc, Backspace) included;
+    // Delete types none.
+    if (!event->text().isEmpty() && event->text().at(0) != QChar(0x7F)) {
         QChar character = event->text().at(0);
         emit OnKeyPress(character);
     }

@@ -289,6 +289,33 @@ TEST_F(FlatButtonTest, SpaceAndEnterClickIncludingAutoRepeat) {
     }
 }
 
+TEST_F(FlatButtonTest, KeyPressSeesTheTypedCharacter) {
+    struct Row {
+        const char *name;
+        Qt::Key key;
+        QString text;
+        std::vector<QChar> expected;
+    };
+    const Row rows[] = {
+        {"letter", Qt::Key_A, QStringLiteral("a"), {QLatin1Char('a')}},
+        {"space", Qt::Key_Space, QStringLiteral(" "), {QLatin1Char(' ')}},
+        {"enter", Qt::Key_Return, QStringLiteral("\r"), {QChar(13)}},
+        {"esc", Qt::Key_Escape, QStringLiteral("\x1b"), {QChar(27)}},
+        {"backspace", Qt::Key_Backspace, QStringLiteral("\b"), {QChar(8)}},
+        {"delete", Qt::Key_Delete, QStringLiteral("\x7f"), {}},
+        {"arrow", Qt::Key_Left, QString(), {}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        TFlatButton probe(window.get());
+        std::vector<QChar> typed;
+        QObject::connect(&probe, &TFlatButton::OnKeyPress, [&](QChar &c) { typed.push_back(c); });
+        QKeyEvent press(QEvent::KeyPress, row.key, Qt::NoModifier, row.text);
+        QApplication::sendEvent(&probe, &press);
+        EXPECT_EQ(typed, row.expected);
+    }
+}
+
 // Records the keys that reach it from its children.
 class KeyWindow : public QWidget {
   public:
