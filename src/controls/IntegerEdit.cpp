@@ -43,6 +43,11 @@ std::optional<QChar> TypedCharacter(const QKeyEvent *event) {
     if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier) && event->key() >= Qt::Key_A &&
         event->key() <= Qt::Key_Z)
         return QChar(static_cast<char16_t>(event->key() - Qt::Key_A + 1));
+    // Other keys with Ctrl or Alt alone (AltGr is both) type no character.
+    const bool ctrl = mods & Qt::ControlModifier;
+    const bool alt = mods & Qt::AltModifier;
+    if (ctrl != alt)
+        return std::nullopt;
     const QString text = event->text();
     if (!text.isEmpty() && text.at(0).isPrint())
         return text.at(0);
@@ -162,6 +167,8 @@ void TIntegerEdit::keyPressEvent(QKeyEvent *event) {
             event->accept();
         else if (event->matches(QKeySequence::Paste))
             paste();
+        else if (!event->text().isEmpty() && event->text().at(0).isPrint())
+            event->accept(); // the edit control would type it past the filter
         else
             QLineEdit::keyPressEvent(event);
         return;

@@ -113,6 +113,18 @@ TEST_F(IntegerEditTest, TypedCharactersAreFiltered) {
     }
 }
 
+TEST_F(IntegerEditTest, DigitsWithControlOrAltTypeNothing) {
+    const Qt::KeyboardModifiers rows[] = {Qt::ControlModifier, Qt::AltModifier};
+    for (Qt::KeyboardModifiers modifiers : rows) {
+        SCOPED_TRACE(static_cast<int>(modifiers));
+        setTextQuietly(QStringLiteral("12"));
+        box->end(false);
+        QTest::keyClick(box, Qt::Key_5, modifiers);
+        EXPECT_EQ(box->text(), QStringLiteral("12"));
+        EXPECT_TRUE(changes.isEmpty());
+    }
+}
+
 TEST_F(IntegerEditTest, BackspaceEditsAndTypedZeroStays) {
     setTextQuietly(QStringLiteral("12"));
     box->end(false);
