@@ -140,19 +140,19 @@ void TPanelCaption::paintEvent(QPaintEvent *) {
 void TPanelCaption::mousePressEvent(QMouseEvent *event) {
     const QPoint pos = event->position().toPoint();
     emit OnMouseDown(event->button(), event->modifiers(), pos.x(), pos.y());
-    QWidget::mousePressEvent(event);
+    event->accept(); // the title bar's own: the group beneath does not see it too
 }
 
 void TPanelCaption::mouseMoveEvent(QMouseEvent *event) {
     const QPoint pos = event->position().toPoint();
     emit OnMouseMove(event->modifiers(), pos.x(), pos.y());
-    QWidget::mouseMoveEvent(event);
+    event->accept();
 }
 
 void TPanelCaption::mouseReleaseEvent(QMouseEvent *event) {
     const QPoint pos = event->position().toPoint();
     emit OnMouseUp(event->button(), event->modifiers(), pos.x(), pos.y());
-    QWidget::mouseReleaseEvent(event);
+    event->accept();
 }
 
 } // namespace controls

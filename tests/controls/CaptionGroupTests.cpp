@@ -163,6 +163,24 @@ TEST_F(CaptionTest, GroupKeyDownIsTheGroupsOwnKeysOnly) {
     EXPECT_EQ(keys, std::vector<int>{Qt::Key_F5});
 }
 
+TEST_F(CaptionTest, AMousePressReachesOneControlOnly) {
+    TCaptionGroup group(window.get());
+    group.setGeometry(10, 10, 217, 193);
+    group.show();
+    std::vector<std::string> presses;
+    QObject::connect(group.CaptionPanel(), &TPanelCaption::OnMouseDown,
+                     [&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+                         presses.push_back("bar " + std::to_string(x) + "," + std::to_string(y));
+                     });
+    QObject::connect(&group, &TCaptionGroup::OnMouseDown,
+                     [&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+                         presses.push_back("group " + std::to_string(x) + "," + std::to_string(y));
+                     });
+    QTest::mouseClick(group.CaptionPanel()->Band(), Qt::LeftButton, {}, QPoint(30, 10));
+    QTest::mouseClick(&group, Qt::LeftButton, {}, QPoint(30, 100));
+    EXPECT_EQ(presses, (std::vector<std::string>{"bar 30,10", "group 30,100"}));
+}
+
 TEST_F(CaptionTest, GroupBarFollowsTheWidthAtTheNextPaint) {
     TCaptionGroup group(window.get());
     group.setGeometry(10, 10, 217, 193);
