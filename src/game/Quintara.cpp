@@ -11,5 +11,7 @@ int main(int argc, char **argv) {
     QObject::connect(&mainFrm, &game::TmainFrm::Closed, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     mainFrm.show();
+    // Where no window manager hands out the keyboard, the settings window takes it itself.
+    mainFrm.activateWindow();
     return QApplication::exec();
 }
