@@ -65,6 +65,15 @@ class FlatButtonTest : public ::testing::Test {
         other->setFocus();
     }
 
+    // Gives the focus to the button, or away from it to the line edit.
+    void FocusButton(bool focused) {
+        if (focused)
+            button->setFocus();
+        else
+            other->setFocus();
+        ASSERT_EQ(button->hasFocus(), focused);
+    }
+
     std::unique_ptr<QWidget> window;
     QLineEdit *other = nullptr;
     TFlatButton *button = nullptr;
@@ -98,11 +107,7 @@ TEST_F(FlatButtonTest, LooksFollowDownFocusAndColour) {
         else
             button->setColor(row.color);
         button->setDown(row.down);
-        if (row.focused)
-            button->setFocus();
-        else
-            other->setFocus();
-        ASSERT_EQ(button->hasFocus(), row.focused);
+        ASSERT_NO_FATAL_FAILURE(FocusButton(row.focused));
         const QImage image = Snapshot(button);
         EXPECT_EQ(PixelAt(image, 0, 0), row.outline);
         EXPECT_EQ(PixelAt(image, 51, 38), row.outline);
@@ -200,11 +205,7 @@ TEST_F(FlatButtonTest, PaintsEveryPixelByTheRules) {
         button->setCaption(QString::fromLatin1(row.caption));
         button->setColor(row.color);
         button->setDown(row.down);
-        if (row.focused)
-            button->setFocus();
-        else
-            other->setFocus();
-        ASSERT_EQ(button->hasFocus(), row.focused);
+        ASSERT_NO_FATAL_FAILURE(FocusButton(row.focused));
         const TColor fill = FlatButtonFill(row.down, row.focused, row.color);
         const QImage expected =
             ExpectedButton(row.size, fill, font, button->Caption(), row.focused);
