@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the prime and GCD built-ins on large arguments, typed as a user would.
 #include "calc/CalcFuncs.h"
 #include "calc/CalcVars.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of evaluating expressions, from a plain number to texts of 10,000 characters.
 #include "calc/CalcFuncs.h"
 #include "calc/CalcVars.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the calculator as an expression, with either decimal separator.
 #include "calc/CalcFuncs.h"
 #include "calc/CalcVars.h"

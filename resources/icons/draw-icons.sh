@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quintara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the application icon, five bars growing as the squares 1, 4, 9, 16, 25 with the fifth
 # (the term to guess) in orange, at 16, 32 and 48 pixels, and packs them into quintara.ico.
 set -euo pipefail

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue of built-in functions that CallFunction consults before the user functions.
 #pragma once
 

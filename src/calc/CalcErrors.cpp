@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's error vocabulary (Windows-1252) and the per-evaluation error state.
 #include "calc/NumCalc.h"
 

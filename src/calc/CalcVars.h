@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The process-wide table of named values: Pi, e, Phi, _digits, and what the calculator
 // stores while it works (Ans, x, y, r, Theta).
 #pragma once

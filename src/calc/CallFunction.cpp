@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One function call with evaluated arguments: a built-in, else a user function.
 #include "calc/Builtins.h"
 #include "calc/CalcFuncs.h"

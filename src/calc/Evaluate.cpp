@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's entry point: normalisation, substitution of named values, binary-minus
 // marks, bracket reduction from the innermost pair out, and the classification of failures.
 #include "calc/CalcVars.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Substitution of named values and parameters into expression text.
 #include "calc/Identifiers.h"
 

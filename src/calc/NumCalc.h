@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The expression calculator: error reporting, number text, evaluation of expressions,
 // operators and function calls.
 #pragma once

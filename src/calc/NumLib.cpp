@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statistics over argument lists, the greatest common divisor and Fibonacci numbers.
 #include "calc/NumLib.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric routines behind the statistics, prime, GCD and Fibonacci built-ins.
 #pragma once
 

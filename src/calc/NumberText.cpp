@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number text: values written with a given number of significant digits, and text read back
 // as a value, both with the locale's decimal separator.
 #include "calc/CalcVars.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operator level: function calls with evaluated arguments, factorials, powers, products
 // and sums, each reduced by rewriting the text, and the small routines they share.
 #include "calc/NumCalc.h"

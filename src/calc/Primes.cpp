@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Primality by a deterministic Miller-Rabin test on 64-bit integers, neighbouring primes, and
 // the n-th prime by prime counting.
 #include "calc/NumLib.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 1-based access to the calculator's working text, so that off-by-one slips have one home.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The caption group: a group box whose title bar is re-applied at every paint.
 #include "controls/CaptionGroup.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCaptionGroup: a group box whose title is a dark caption panel laid across its top.
 //
 // How a window sets it up: auto *g = new controls::TCaptionGroup(parent);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting, keys, mouse and focus of the flat button.
 #include "controls/FlatButton.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFlatButton: a self-painted flat push button with down, focused and normal looks.
 //
 // How a window sets it up:

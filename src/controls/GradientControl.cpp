@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gradient band's step arithmetic and painting.
 #include "controls/GradientControl.h"
 

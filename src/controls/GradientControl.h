@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TGradientControl: a band filled with a linear colour gradient, an optional outline and an
 // optional line of text at its left.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TIntegerEdit: a single-line edit box for a bounded whole number that filters typed
 // characters, steps with the arrow keys and corrects its text on every change.
 //

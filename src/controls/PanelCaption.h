@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPanelCaption: a frameless 23-pixel title bar whose surface is a dark vertical gradient
 // band with white text at its left.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The translation-info button: an inner push button that shows the translation notice.
 #include "controls/TranslationInfoButton.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TTranslationInfoButton: a push button filling its container that tells the user the
 // English texts are a translation.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's dialog windows' common border, placement and closing.
 #include "game/DialogForm.h"
 

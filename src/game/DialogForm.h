@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The base of the game's dialog windows: a fixed dialog border, centred on the screen,
 // closed (not merely hidden) by Esc.
 #pragma once

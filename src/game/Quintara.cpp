@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the application, then the settings window as the main window until it closes.
 #include "game/Startup.h"
 #include "game/main.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Registration of the game's built-in images and the application icon made of them.
 #include "game/Resources.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sequence kinds: the draw table, the terms and the solution formula.
 #include "game/Series.h"
 

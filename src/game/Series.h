@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The integer sequences of the puzzle: their kinds, the random draw, the terms and the
 // formula that generates them.
 #pragma once

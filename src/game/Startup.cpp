@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application's identity and the services the windows and the calculator rely on.
 #include "game/Startup.h"
 

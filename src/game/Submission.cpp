@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer pre-pass and the comparison with the expected term.
 #include "game/Submission.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One submitted answer, from the entry text to its outcome, without any window.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle window: its design, the layout on show and resize, the switch between full
 // screen and a window, submissions and the solution display.
 #include "game/display.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle window: four terms of a sequence, the entry box for the fifth, the solution
 // display and the play flow of one game.
 #pragma once

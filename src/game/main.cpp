@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings window and the running of one game in a new puzzle window.
 #include "game/main.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings window: difficulty, training mode and the length of a game, and the buttons
 // that start a game, open About and end the program.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Alignment of a control to an edge of its parent, or to all of it, kept as the parent resizes.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Anchor rules: one watcher per control, applied when the parent's size changes.
 #include "platform/Anchors.h"
 

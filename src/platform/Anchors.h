@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Anchors: a control keeps its distances to chosen edges of its parent as the parent resizes.
 #pragma once
 

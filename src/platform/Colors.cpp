@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // System colours from the application palette: one table from colour index to palette role.
 #include "platform/Colors.h"
 

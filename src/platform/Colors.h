@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TColor (0x00BBGGRR, or 0xFF0000nn for system colour nn), the named colours and their
 // resolution to RGB through the application palette.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Registering the Tahoma files and mapping the designs' faces to installed ones.
 #include "platform/Fonts.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The faces the designs name, resolved to installed metric-compatible faces, and pixel sizes.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one exception guard around event handlers: exceptions never cross Qt's event loop.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splitting a "short|long" hint between the tooltip and the status tip.
 #include "platform/Hint.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hints of the form "short|long": the short part is the tooltip, the long one the status tip.
 #pragma once
 

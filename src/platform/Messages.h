@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes and the default beep, behind one sink that tests replace with a recorder.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A modal loop that ends when its window is closed, not when it is merely hidden.
 #include "platform/ModalForm.h"
 

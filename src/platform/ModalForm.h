@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Showing a top-level window modally, by a loop of our own that a border change survives.
 #pragma once
 

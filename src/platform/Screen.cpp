@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The primary screen's size, or the size a test has put in its place.
 #include "platform/Screen.h"
 

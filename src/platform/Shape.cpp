@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting of the rectangle shape: an outline ring as wide as the pen around the brush.
 #include "platform/Shape.h"
 

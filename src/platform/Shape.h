@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TShape: a rectangle with an outline pen and a solid or clear brush, for frames and lines.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // QString <-> Windows-1252 through UTF-8.
 #include "platform/Text.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one conversion between the program's Windows-1252 strings and Qt's text.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checked floating-point operations over the C library's long double routines.
 #include "runtime/Checked.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Floating-point arithmetic that raises EZeroDivide, EInvalidOp or EOverflow when the
 // processor flags the fault; underflow and inexact results stay silent.
 #pragma once

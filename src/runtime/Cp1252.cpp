@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1252 <-> Unicode, by the code page's table for 0x80..0x9F.
 #include "runtime/Cp1252.h"
 

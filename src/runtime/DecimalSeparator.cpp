@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads LC_NUMERIC of the environment without touching the process's global C locale.
 #include "runtime/DecimalSeparator.h"
 

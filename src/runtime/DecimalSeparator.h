@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decimal separator of the user's number format, the one setting of the locale that the
 // calculator reads.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's own error boxes ("Kvarnelo") go through this hook, so the calculator
 // needs no window library: the game points it at its message boxes.
 #pragma once

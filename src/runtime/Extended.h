@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's one numeric type: the processor's 80-bit extended real.
 #pragma once
 

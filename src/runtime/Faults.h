@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exceptions the runtime raises: processor faults, integer faults, failed conversions,
 // invalid arguments and the silent abort.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's text-to-integer conversion: leading spaces, an optional sign, decimal
 // digits, nothing after them, and a value in the 32-bit signed range.
 #pragma once

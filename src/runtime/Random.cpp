@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One 64-bit Mersenne Twister for the whole process; draws are unbiased.
 #include "runtime/Random.h"
 

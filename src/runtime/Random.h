@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The process-wide pseudo-random generator that the game and the calculator share.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Range-checked real-to-integer conversions.
 #include "runtime/Rounding.h"
 

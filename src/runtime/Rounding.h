@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions of an extended real to 32- and 64-bit integers: rounding (nearest, ties to
 // even) and truncation. A value that does not fit raises EInvalidOp, as the processor would.
 #pragma once

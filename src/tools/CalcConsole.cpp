@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quintara-calc: evaluates each line of standard input, or each argument, with the game's
 // calculator and prints the results as the game shows them.
 #include "calc/CalcFuncs.h"

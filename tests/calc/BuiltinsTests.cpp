@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in functions as a user types them: values, checks, faults and stored values.
 #include "CalcFixture.h"
 

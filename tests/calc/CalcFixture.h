@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A test fixture that gives every calculator test fresh tables, cleared error state, a fixed
 // random seed and a chosen decimal separator, with helpers to evaluate and compare.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Error reporting and the number text of results: messages, the abort on a second error,
 // formatting with _digits or 18 digits, and reading numbers back.
 #include "CalcFixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole evaluations through EvaluateExpression: normalisation, named values, brackets,
 // operators, precedence and the failure classes, with both decimal separators.
 #include "CalcFixture.h"

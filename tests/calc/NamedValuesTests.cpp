@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of named values: initial contents, lookup, storing and the refused names.
 #include "CalcFixture.h"
 

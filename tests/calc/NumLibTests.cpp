@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric library: list statistics, primes against trial division, GCD against trial
 // division, Fibonacci numbers.
 #include "calc/NumLib.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operator level and its routines: precedence, operand extents, powers, factorials,
 // sign folding and the splitting of argument lists.
 #include "CalcFixture.h"

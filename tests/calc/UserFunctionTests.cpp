@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // User functions: the lookup after the built-ins, the argument count, the substitution of
 // parameters into the body and its nested evaluation.
 #include "CalcFixture.h"

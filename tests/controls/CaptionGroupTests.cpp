@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The caption panel and the caption group: the dark title bar, its text and its upkeep.
 #include "controls/CaptionGroup.h"
 #include "controls/PanelCaption.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flat button: its looks, keys, mouse handling, focus and repaints.
 #include "controls/FlatButton.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gradient band: its step table, pixels, outline, caption and repaints.
 #include "controls/GradientControl.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The integer edit box: key filter, arrow-key steps, corrections and their notifications.
 #include "controls/IntegerEdit.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The translation-info button: its inner button and its message, only on a form.
 #include "controls/TranslationInfoButton.h"
 

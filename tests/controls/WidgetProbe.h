@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for widget tests: paint counting, pixel reading and window activation.
 #pragma once
 

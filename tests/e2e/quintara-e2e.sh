@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quintara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real program under its own Xvfb: the settings window, a game covering the screen,
 # back with Exit, About opened with Alt+A and closed with Esc, and the end with Esc.
 set -uo pipefail

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle window through its real widgets: layout, border switch, submissions, counting,
 // training mode and keys.
 #include "GameFixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window tests share: the fake 1024 x 768 screen, the recorder of message boxes
 // and beeps, and helpers to reach the windows a modal step opens.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings window and the About window through their real widgets: design, count
 // rules, the modal game and the return to unchanged settings.
 #include "GameFixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sequence kinds: draw ranges, terms, answers and formula texts.
 #include "game/Series.h"
 

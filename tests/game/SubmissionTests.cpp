@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A submission: the calculator pre-pass, the integer reading and the counting of a game.
 #include "game/Submission.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours: RGB values pass through, system colours resolve through the palette.
 #include "platform/Colors.h"
 

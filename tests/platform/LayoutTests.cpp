@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Anchors, alignment and the shape control as their parent changes size.
 #include "platform/Align.h"
 #include "platform/Anchors.h"

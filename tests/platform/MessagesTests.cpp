@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Messages and the beep through the sink, the real box, and the exception guard.
 #include "platform/Guarded.h"
 #include "platform/Messages.h"

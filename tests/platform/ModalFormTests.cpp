@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal loop: it survives a border change and ends only when its window closes.
 #include "platform/ModalForm.h"
 

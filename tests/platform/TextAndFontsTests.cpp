@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text conversion, hints, fonts and the screen size.
 #include "platform/Fonts.h"
 #include "platform/Hint.h"

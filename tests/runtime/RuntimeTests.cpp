@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runtime layer: checked arithmetic, integer conversions, code page, random draws.
 #include "runtime/Checked.h"
 #include "runtime/Cp1252.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A message sink for tests: installed for its lifetime, it records every box and beep.
 #pragma once
 

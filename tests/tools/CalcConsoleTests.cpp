@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator console, run as a real process: results, errors, aborts, options.
 #include <gtest/gtest.h>
 
