@@ -11,8 +11,8 @@
 #include "runtime/Rounding.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <string_view>
 
@@ -145,27 +145,22 @@ struct Builtin {
 
 constexpr int kList = -1;
 
-// In the order of comparison.
-constexpr std::array<Builtin, 57> kCatalogue = {{
+// In the order of comparison; the count follows from the rows.
+constexpr Builtin kCatalogue[] = {
     {"sin", 1, [](const Call &c) { return std::fabs(c.a()) >= kTwo63 ? 0 : Sin(c.a()); }},
     {"cos", 1, [](const Call &c) { return std::fabs(c.a()) >= kTwo63 ? 0 : Cos(c.a()); }},
     {"tan", 1, [](const Call &c) { return Tan(c.a()); }},
     {"cot", 1, [](const Call &c) { return Divide(1, Tan(c.a())); }},
-    {"arcsin", 1,
-     [](const Call &c) { return ArcTan2(c.a(), Sqrt(Subtract(1, Square(c.a())))); }},
-    {"arccos", 1,
-     [](const Call &c) { return ArcTan2(Sqrt(Subtract(1, Square(c.a()))), c.a()); }},
+    {"arcsin", 1, [](const Call &c) { return ArcTan2(c.a(), Sqrt(Subtract(1, Square(c.a())))); }},
+    {"arccos", 1, [](const Call &c) { return ArcTan2(Sqrt(Subtract(1, Square(c.a()))), c.a()); }},
     {"arctan", 1, [](const Call &c) { return ArcTan(c.a()); }},
     {"arccot", 1,
-     [](const Call &c) {
-         return std::fabs(c.a()) <= kTiny ? kHalfPi : ArcTan(Divide(1, c.a()));
-     }},
+     [](const Call &c) { return std::fabs(c.a()) <= kTiny ? kHalfPi : ArcTan(Divide(1, c.a())); }},
     {"sinh", 1, [](const Call &c) { return SinH(c.a()); }},
     {"cosh", 1, [](const Call &c) { return CosH(c.a()); }},
     {"tanh", 1, [](const Call &c) { return TanH(c.a()); }},
     {"coth", 1, [](const Call &c) { return Divide(1, TanH(c.a())); }},
-    {"arcsinh", 1,
-     [](const Call &c) { return Ln(Add(c.a(), Sqrt(Add(Square(c.a()), 1)))); }},
+    {"arcsinh", 1, [](const Call &c) { return Ln(Add(c.a(), Sqrt(Add(Square(c.a()), 1)))); }},
     {"arccosh", 1,
      [](const Call &c) {
          const Extended a = c.a();
@@ -239,9 +234,7 @@ constexpr std::array<Builtin, 57> kCatalogue = {{
     {"max", kList, [](const Call &c) { return ListMax(c.args); }},
     {"sum", kList, [](const Call &c) { return ListSum(c.args); }},
     {"mean", kList,
-     [](const Call &c) {
-         return Divide(ListSum(c.args), static_cast<Extended>(c.args.size()));
-     }},
+     [](const Call &c) { return Divide(ListSum(c.args), static_cast<Extended>(c.args.size())); }},
     {"product", kList, [](const Call &c) { return ListProduct(c.args); }},
     {"Q1", kList, [](const Call &c) { return LowerQuartile(SortAscending(c.args)); }},
     {"Md", kList, [](const Call &c) { return MedianOfSorted(SortAscending(c.args)); }},
@@ -307,14 +300,14 @@ constexpr std::array<Builtin, 57> kCatalogue = {{
              return c.Fail(errCannotCompute);
          return Fibonacci(RoundToInt32(c.a()));
      }},
-}};
+};
 
 } // namespace
 
 bool CallBuiltin(const std::string &name, const TExtendedArray &args, Extended &result) {
-    const auto found = std::find_if(kCatalogue.begin(), kCatalogue.end(),
+    const auto found = std::find_if(std::begin(kCatalogue), std::end(kCatalogue),
                                     [&](const Builtin &entry) { return entry.name == name; });
-    if (found == kCatalogue.end())
+    if (found == std::end(kCatalogue))
         return false;
     result = 0;
     if (found->count != kList && args.size() != static_cast<std::size_t>(found->count)) {

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's error vocabulary (Windows-1252) and the per-evaluation error state.
+#include "calc/CalcErrors.h"
 #include "calc/NumCalc.h"
 
 #include "runtime/ErrorBox.h"
@@ -63,6 +64,14 @@ std::string CalcErrorMessage(TCalcError code, const std::string &detail) {
                "r 2.";
     }
     return "Ospecificerat fel.Identifierare: " + detail;
+}
+
+void ResetErrorState(bool clearReported) {
+    ErrorOccurred = false;
+    FirstError = -1;
+    FirstErrorMessage.clear();
+    if (clearReported)
+        ErrorReported = false;
 }
 
 void RaiseCalcError(TCalcError code, const std::string &detail) {

@@ -9,6 +9,7 @@
 
 #include "runtime/Faults.h"
 
+#include <exception>
 #include <vector>
 
 namespace calc {
@@ -57,11 +58,11 @@ void MarkBinaryMinus(std::string &s) {
             s[i - 1] = '~';
 }
 
-// The "(" ... ")" group from open to close, after a function name: its ";"-separated parts
-// are evaluated one by one into "[" list "]". The ";" inside an inner call's "[" "]" belong
-// to that call and do not split.
-void ReduceCallGroup(std::string &s, std::size_t open, std::size_t close, bool brace) {
-    const std::string inside = Span(s, open + 1, close - 1);
+// The group from the "(" at open to the end of written, after a function name: its
+// ";"-separated parts are evaluated one by one into "[" list "]". The ";" inside an inner
+// call's "[" "]" belong to that call and do not split.
+void ReduceCallGroup(std::string &written, std::size_t open, bool brace) {
+    const std::string inside = Span(written, open + 1, written.size());
     std::vector<std::string> parts;
     std::size_t begin = 0;
     int depth = 0;
@@ -85,65 +86,84 @@ void ReduceCallGroup(std::string &s, std::size_t open, std::size_t close, bool b
     }
     list.pop_back();
     std::size_t nameStart = open - 1;
-    while (nameStart > 1 && IsNameChar(At(s, nameStart - 1)))
+    while (nameStart > 1 && IsNameChar(At(written, nameStart - 1)))
         --nameStart;
-    ReplaceSpan(s, open, close, "[" + list + (brace ? "]}" : "]"));
+    CutFrom(written, open);
+    written += '[';
+    written += list;
+    written += brace ? "]}" : "]";
     if (brace)
-        Insert(s, nameStart, "{");
+        Insert(written, nameStart, '{');
 }
 
-void ReducePlainGroup(std::string &s, std::size_t open, std::size_t close, bool brace) {
-    const std::string value = FormatResult(false, EvaluateOperators(Span(s, open + 1, close - 1)));
-    ReplaceSpan(s, open, close, brace ? "{" + value + "}" : value);
+void ReducePlainGroup(std::string &written, std::size_t open, bool brace) {
+    const std::string value =
+        FormatResult(false, EvaluateOperators(Span(written, open + 1, written.size())));
+    CutFrom(written, open);
+    if (brace)
+        written += '{';
+    written += value;
+    if (brace)
+        written += '}';
 }
 
-// Reduces the innermost bracket pair again and again until none is left. False when a
+// Reduces the bracket pairs from the innermost out, in one left-to-right pass: each ")" is
+// reduced with the last "(" still open before it, which is the pair that the first ")" of
+// the text and the last "(" before it make once the pairs before are reduced. False when a
 // bracket without its partner ended the evaluation (reported as a syntax error).
 bool ReduceBrackets(std::string &s) {
-    for (;;) {
-        const std::size_t n = s.size();
-        if (n == 0)
-            return true; // nothing to reduce; the empty text fails when it is read
-        if (At(s, 1) == ')') {
+    std::string written; // the text up to the scan point, reduced
+    written.reserve(s.size());
+    std::vector<std::size_t> open; // positions in written of the "(" not yet closed
+    for (std::size_t i = 1; i <= s.size(); ++i) {
+        const char c = At(s, i);
+        if (c != ')') {
+            written += c;
+            if (c == '(')
+                open.push_back(written.size());
+            continue;
+        }
+        if (open.empty()) {
             RaiseCalcError(errSyntax, "(");
             return false;
         }
-        std::size_t open = At(s, 1) == '(' ? 1 : 0;
-        bool call = false;
-        bool done = n == 1;
-        bool reduced = false;
-        for (std::size_t i = 2; i <= n; ++i) {
-            const char c = At(s, i);
-            if (c == '(') {
-                open = i;
-                call = IsNameChar(At(s, i - 1));
-                continue;
-            }
-            if (c == ')') {
-                if (open == 0) {
-                    RaiseCalcError(errSyntax, "(");
-                    return false;
-                }
-                const bool brace = i < n && (At(s, i + 1) == '!' || At(s, i + 1) == '^');
-                if (call)
-                    ReduceCallGroup(s, open, i, brace);
-                else
-                    ReducePlainGroup(s, open, i, brace);
-                reduced = true;
-                break;
-            }
-            if (i == n)
-                done = true;
-        }
-        if (done)
-            return true;
-        if (!reduced) {
-            // The text ends in a "(" that no pass can close.
-            RaiseCalcError(errSyntax, "");
-            return false;
-        }
+        const std::size_t start = open.back();
+        open.pop_back();
+        // A digit is a name character too: 2(3) calls the function 2.
+        const bool call = IsNameChar(At(written, start - 1));
+        const bool brace = At(s, i + 1) == '!' || At(s, i + 1) == '^';
+        if (call)
+            ReduceCallGroup(written, start, brace);
+        else
+            ReducePlainGroup(written, start, brace);
     }
+    // A text that ends in a "(" leaves a group that nothing can close.
+    if (written.size() > 1 && At(written, written.size()) == '(') {
+        RaiseCalcError(errSyntax, "");
+        return false;
+    }
+    s.swap(written);
+    return true;
 }
+
+template <class Failure> bool Is(const std::exception &e) {
+    return dynamic_cast<const Failure *>(&e) != nullptr;
+}
+
+// How a failure that ends an evaluation is reported; any other failure is errUnknown.
+struct FailureReport {
+    bool (*matches)(const std::exception &);
+    TCalcError code;
+    const char *detail;
+};
+constexpr FailureReport kFailureReports[] = {
+    {Is<runtime::EDivByZero>, errDivisionByZero, ""},
+    {Is<runtime::EZeroDivide>, errDivisionByZero, ""},
+    {Is<runtime::EIntOverflow>, errNotReal, ""},
+    {Is<runtime::EOverflow>, errNotReal, ""},
+    {Is<runtime::EInvalidOp>, errNotReal, ""},
+    {Is<runtime::EInvalidArgument>, errInvalidArgument, "(Ej specificerad)"},
+};
 
 // Reports the failure being handled under its error code; the silent abort passes on.
 void ReportFailure() {
@@ -151,18 +171,13 @@ void ReportFailure() {
         throw;
     } catch (const runtime::EAbort &) {
         throw;
-    } catch (const runtime::EDivByZero &) {
-        RaiseCalcError(errDivisionByZero, "");
-    } catch (const runtime::EZeroDivide &) {
-        RaiseCalcError(errDivisionByZero, "");
-    } catch (const runtime::EIntOverflow &) {
-        RaiseCalcError(errNotReal, "");
-    } catch (const runtime::EOverflow &) {
-        RaiseCalcError(errNotReal, "");
-    } catch (const runtime::EInvalidOp &) {
-        RaiseCalcError(errNotReal, "");
-    } catch (const runtime::EInvalidArgument &) {
-        RaiseCalcError(errInvalidArgument, "(Ej specificerad)");
+    } catch (const std::exception &e) {
+        for (const FailureReport &report : kFailureReports)
+            if (report.matches(e)) {
+                RaiseCalcError(report.code, report.detail);
+                return;
+            }
+        RaiseCalcError(errUnknown, "");
     } catch (...) {
         RaiseCalcError(errUnknown, "");
     }
@@ -171,12 +186,10 @@ void ReportFailure() {
 } // namespace
 
 Extended EvaluateExpression(const std::string &text) {
-    ErrorOccurred = false;
-    FirstError = -1;
-    FirstErrorMessage.clear();
+    // An empty text evaluates nothing and leaves ErrorReported as it was.
+    ResetErrorState(!text.empty());
     if (text.empty())
         return 0;
-    ErrorReported = false;
 
     std::string s = Normalise(text);
     FoldSigns(s);

@@ -41,8 +41,9 @@ extern int FirstError;
 // The message composed for that first error (Windows-1252); empty when none.
 extern std::string FirstErrorMessage;
 
-// The Windows-1252 message text of a code.
-std::string CalcErrorMessage(TCalcError code, const std::string &detail);
+// Starts the error state of an evaluation: no error occurred, none is recorded, and, when
+// clearReported, none has been reported either.
+void ResetErrorState(bool clearReported);
 // Records an error; raises runtime::EAbort when the evaluation must stop.
 void RaiseCalcError(TCalcError code, const std::string &detail);
 

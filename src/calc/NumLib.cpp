@@ -7,8 +7,10 @@
 #include "runtime/Faults.h"
 #include "runtime/Rounding.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <vector>
 
 namespace calc {
 
@@ -41,16 +43,33 @@ std::int64_t NearestInt64(Extended x) {
     return runtime::IntPart(x) == x ? runtime::TruncToInt64(x) : runtime::RoundToInt64(x);
 }
 
-// The sum of the squared deviations from the mean.
+// The sum of the squared deviations from the mean, each square added as it is computed.
 Extended SquaredDeviations(const TExtendedArray &list) {
     const Extended mean = Divide(ListSum(NonEmpty(list)), static_cast<Extended>(list.size()));
-    TExtendedArray squares;
-    squares.reserve(list.size());
-    for (const Extended value : list) {
-        const Extended d = Subtract(value, mean);
-        squares.push_back(Multiply(d, d));
-    }
-    return ListSum(squares);
+    return runtime::CheckedLoop(
+        [&] {
+            Extended sum = 0;
+            for (const Extended value : list)
+                sum += (value - mean) * (value - mean);
+            return sum;
+        },
+        [&] {
+            TExtendedArray squares;
+            squares.reserve(list.size());
+            for (const Extended value : list) {
+                const Extended d = Subtract(value, mean);
+                squares.push_back(Multiply(d, d));
+            }
+            Extended sum = 0;
+            for (const Extended square : squares)
+                sum = Add(sum, square);
+            return sum;
+        });
+}
+
+// Whether every value is ordered against every other: no NaN among them.
+bool Ordered(const TExtendedArray &list) {
+    return std::none_of(list.begin(), list.end(), [](Extended v) { return std::isnan(v); });
 }
 
 } // namespace
@@ -72,10 +91,19 @@ Extended ListMax(const TExtendedArray &list) {
 }
 
 Extended ListSum(const TExtendedArray &list) {
-    Extended sum = 0;
-    for (const Extended value : list)
-        sum = Add(sum, value);
-    return sum;
+    return runtime::CheckedLoop(
+        [&] {
+            Extended sum = 0;
+            for (const Extended value : list)
+                sum += value;
+            return sum;
+        },
+        [&] {
+            Extended sum = 0;
+            for (const Extended value : list)
+                sum = Add(sum, value);
+            return sum;
+        });
 }
 
 Extended ListProduct(const TExtendedArray &list) {
@@ -96,6 +124,13 @@ Extended ExtractMin(TExtendedArray &list) {
 }
 
 TExtendedArray SortAscending(const TExtendedArray &list) {
+    // Taking the first of equal minima again and again is what a stable sort gives; a NaN,
+    // which the calculator's lists never hold, keeps the extraction's own order.
+    if (Ordered(list)) {
+        TExtendedArray sorted = list;
+        std::stable_sort(sorted.begin(), sorted.end());
+        return sorted;
+    }
     TExtendedArray work = list;
     TExtendedArray result(list.size());
     for (Extended &slot : result)
@@ -123,12 +158,25 @@ Extended UpperQuartile(const TExtendedArray &sorted) {
 
 TExtendedArray ValueFrequencies(const TExtendedArray &list) {
     TExtendedArray result(list.size());
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        std::size_t count = 0;
-        for (const Extended value : list)
-            if (value == list[i])
-                ++count;
-        result[i] = static_cast<Extended>(count);
+    if (!Ordered(list)) {
+        // A NaN equals nothing, itself included.
+        for (std::size_t i = 0; i < list.size(); ++i)
+            result[i] = static_cast<Extended>(
+                std::count_if(list.begin(), list.end(), [&](Extended v) { return v == list[i]; }));
+        return result;
+    }
+    // Equal values lie in one run of the sorted positions; each gets the run's length.
+    std::vector<std::size_t> order(list.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return list[a] < list[b]; });
+    for (std::size_t first = 0; first < order.size();) {
+        std::size_t end = first + 1;
+        while (end < order.size() && list[order[end]] == list[order[first]])
+            ++end;
+        for (std::size_t i = first; i < end; ++i)
+            result[order[i]] = static_cast<Extended>(end - first);
+        first = end;
     }
     return result;
 }
@@ -179,18 +227,20 @@ Extended Fibonacci(std::int32_t n) {
         return 1;
     Extended a = 0, b = 1, r = 0;
     runtime::FpuFlags flags;
+    // The barriers keep the sums after the clear and before the test; the only fault of
+    // adding these values is the overflow, which ends the loop.
+    runtime::FpuBarrier(a);
+    runtime::FpuBarrier(b);
     for (std::int32_t i = 2; i <= n; ++i) {
-        runtime::FpuBarrier(a);
-        runtime::FpuBarrier(b);
         r = a + b;
-        runtime::FpuBarrier(r);
         if (std::isinf(r))
-            break; // the overflow flag is set and raised below
+            break;
         if (i % 2 == 0)
             a = r;
         else
             b = r;
     }
+    runtime::FpuBarrier(r);
     flags.raiseIfFaulted();
     return r;
 }

@@ -9,10 +9,13 @@
 #include "runtime/Faults.h"
 #include "runtime/Rounding.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace calc {
 
@@ -41,34 +44,131 @@ void DigitsSetting(bool useDigits, int &precision, int &padding) {
         precision = 2;
 }
 
-// The significant digits of a positive finite magnitude, correctly rounded to 18, and its
-// decimal exponent E. A value that is an integer of at most 18 digits divided by an exact
-// power of ten is its own 18-digit rounding, and comes without the C library's conversion.
-void ShortestDigits(Extended magnitude, std::string &digits, int &exponent) {
-    if (magnitude < 1e18L && magnitude >= 1e-9L) {
-        Extended power = 1;
-        for (int k = 0; k <= 27; ++k, power *= 10) {
-            const Extended scaled = magnitude * power;
-            if (scaled >= 1e18L)
-                break;
-            if (scaled != std::trunc(scaled))
-                continue;
-            const auto integer = static_cast<std::uint64_t>(scaled);
-            if (static_cast<Extended>(integer) / power != magnitude)
-                continue;
-            digits = std::to_string(integer);
-            exponent = static_cast<int>(digits.size()) - k;
-            return;
-        }
+__extension__ typedef unsigned __int128 U128;
+
+// 10^0 to 10^38, the powers that fit in 128 bits.
+constexpr std::array<U128, 39> kPowersOfTen = [] {
+    std::array<U128, 39> powers{};
+    U128 power = 1;
+    for (U128 &entry : powers) {
+        entry = power;
+        power *= 10;
     }
-    // d.ddddddddddddddddde[+-]x, exact decimal rounding by the C library.
+    return powers;
+}();
+
+constexpr std::uint64_t kTenTo17 = 100000000000000000u;
+constexpr std::uint64_t kTenTo18 = 1000000000000000000u;
+
+// floor(m * 2^binary * 10^decimal) and where the rest lies against one half (-1 below, 0 at,
+// 1 above), in exact integer arithmetic; false when the numbers involved would not fit.
+bool ScaleExactly(std::uint64_t m, int binary, int decimal, std::uint64_t &quotient, int &rest) {
+    if (decimal > 38 || decimal < -38)
+        return false;
+    if (binary < 0 && decimal >= 0) {
+        // m * 10^decimal as three 64-bit words, then shifted right by -binary: the quotient
+        // is the 64 bits from there up, the rest the bits below.
+        const int shift = -binary;
+        if (shift > 128)
+            return false;
+        const U128 power = kPowersOfTen[static_cast<std::size_t>(decimal)];
+        const U128 low = static_cast<U128>(m) * static_cast<std::uint64_t>(power);
+        const U128 high = static_cast<U128>(m) * static_cast<std::uint64_t>(power >> 64);
+        const U128 middle = (low >> 64) + static_cast<std::uint64_t>(high);
+        const std::uint64_t words[3] = {static_cast<std::uint64_t>(low),
+                                        static_cast<std::uint64_t>(middle),
+                                        static_cast<std::uint64_t>((middle >> 64) + (high >> 64))};
+        const auto bit = [&](int i) { return (words[i / 64] >> (i % 64)) & 1u; };
+        const auto bits = [&](int from) { // 64 bits from bit from on
+            const int word = from / 64, offset = from % 64;
+            std::uint64_t value = words[word] >> offset;
+            if (offset != 0 && word + 1 < 3)
+                value |= words[word + 1] << (64 - offset);
+            return value;
+        };
+        if (shift + 64 > 192 && bits(shift) >> (192 - shift) != 0)
+            return false;
+        quotient = shift == 192 ? 0 : bits(shift);
+        const bool half = bit(shift - 1) != 0;
+        bool below = false;
+        for (int word = 0; word * 64 < shift - 1 && !below; ++word) {
+            const int count = std::min(64, shift - 1 - word * 64);
+            const std::uint64_t mask =
+                count == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
+            below = (words[word] & mask) != 0;
+        }
+        rest = !half ? -1 : (below ? 1 : 0);
+        return true;
+    }
+    // An integer divided by a power of ten, or m divided by 10^-decimal * 2^-binary.
+    if (binary > 63 || (binary < 0 && (decimal >= 0 || -binary > 4)))
+        return false;
+    const U128 numerator = static_cast<U128>(m) << (binary > 0 ? binary : 0);
+    const U128 denominator = kPowersOfTen[static_cast<std::size_t>(-decimal)]
+                             << (binary < 0 ? -binary : 0);
+    if (denominator >> 126 != 0)
+        return false;
+    const U128 q = numerator / denominator;
+    if (q >> 64 != 0)
+        return false;
+    quotient = static_cast<std::uint64_t>(q);
+    const U128 twice = 2 * (numerator % denominator);
+    rest = twice < denominator ? -1 : (twice == denominator ? 0 : 1);
+    return true;
+}
+
+// The 18 significant digits of a positive normal magnitude between about 10^-20 and 2^127,
+// rounded to nearest with ties to even, and its decimal exponent E; false outside that range.
+bool EighteenDigitsExactly(Extended magnitude, char (&digits)[kFullDigits], int &exponent) {
+    struct Bits {
+        std::uint64_t significand;
+        std::uint16_t signAndExponent;
+    } bits{};
+    static_assert(sizeof(Extended) >= 10);
+    std::memcpy(&bits, &magnitude, 10);
+    const int biased = bits.signAndExponent & 0x7FFF;
+    if (biased == 0 || (bits.significand >> 63) == 0)
+        return false;                 // subnormal or not a normal encoding
+    const int power = biased - 16383; // 2^power <= magnitude < 2^(power + 1)
+    if (power < -70 || power > 126)
+        return false;
+    const int binary = power - 63;
+    // floor(power * log10(2)) + 1 is E or one less.
+    int decimalExponent = ((power * 78913) >> 18) + 1;
+    std::uint64_t q = 0;
+    int rest = 0;
+    if (!ScaleExactly(bits.significand, binary, kFullDigits - decimalExponent, q, rest))
+        return false;
+    if (q >= kTenTo18) {
+        ++decimalExponent;
+        if (!ScaleExactly(bits.significand, binary, kFullDigits - decimalExponent, q, rest))
+            return false;
+    }
+    if (rest > 0 || (rest == 0 && (q & 1u)))
+        ++q;
+    if (q == kTenTo18) {
+        q = kTenTo17;
+        ++decimalExponent;
+    }
+    for (int i = kFullDigits - 1; i >= 0; --i, q /= 10)
+        digits[i] = static_cast<char>('0' + q % 10);
+    exponent = decimalExponent;
+    return true;
+}
+
+// The significant digits of a positive finite magnitude, correctly rounded to 18, and its
+// decimal exponent E: exactly in integer arithmetic where that fits, else by the C library's
+// exact conversion.
+void EighteenDigits(Extended magnitude, char (&digits)[kFullDigits], int &exponent) {
+    if (EighteenDigitsExactly(magnitude, digits, exponent))
+        return;
+    // d.ddddddddddddddddde[+-]x
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.17Le", magnitude);
-    digits.clear();
     const char *p = buffer;
-    for (; *p != 'e'; ++p)
+    for (int i = 0; *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9')
-            digits.push_back(*p);
+            digits[i++] = *p;
     exponent = std::atoi(p + 1) + 1;
 }
 
@@ -87,59 +187,59 @@ std::string FormatResult(bool UseDigits, Extended value) {
     if (std::isinf(value))
         return out + "INF";
 
-    std::string digits;
+    char digits[kFullDigits];
     int exponent = 0; // 10^(E-1) <= magnitude < 10^E
-    ShortestDigits(std::fabs(value), digits, exponent);
+    EighteenDigits(std::fabs(value), digits, exponent);
+    int count = kFullDigits;
     // Round to the precision by the first dropped digit.
-    if (static_cast<std::size_t>(precision) < digits.size()) {
-        const bool up = digits[static_cast<std::size_t>(precision)] >= '5';
-        digits.resize(static_cast<std::size_t>(precision));
+    if (precision < count) {
+        const bool up = digits[precision] >= '5';
+        count = precision;
         if (up) {
-            int i = precision - 1;
-            while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9')
-                digits[static_cast<std::size_t>(i--)] = '0';
+            int i = count - 1;
+            while (i >= 0 && digits[i] == '9')
+                digits[i--] = '0';
             if (i >= 0) {
-                ++digits[static_cast<std::size_t>(i)];
+                ++digits[i];
             } else {
-                digits.insert(digits.begin(), '1');
-                digits.pop_back();
+                digits[0] = '1';
                 ++exponent;
             }
         }
     }
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
 
     const char separator = runtime::DecimalSeparator();
-    const int count = static_cast<int>(digits.size());
+    const auto put = [&](int from, int to) { out.append(digits + from, digits + to); };
     if (exponent >= -3 && exponent <= precision) {
         if (exponent <= 0) {
             out += '0';
             out += separator;
             out.append(static_cast<std::size_t>(-exponent), '0');
-            out += digits;
+            put(0, count);
         } else if (count <= exponent) {
-            out += digits;
+            put(0, count);
             out.append(static_cast<std::size_t>(exponent - count), '0');
         } else {
-            out.append(digits, 0, static_cast<std::size_t>(exponent));
+            put(0, exponent);
             out += separator;
-            out.append(digits, static_cast<std::size_t>(exponent), std::string::npos);
+            put(exponent, count);
         }
         return out;
     }
     out += digits[0];
     if (count > 1) {
         out += separator;
-        out.append(digits, 1, std::string::npos);
+        put(1, count);
     }
     out += 'E';
     const int shown = exponent - 1;
     if (shown < 0)
         out += '-';
-    std::string exponentDigits = std::to_string(shown < 0 ? -shown : shown);
+    const std::string exponentDigits = std::to_string(shown < 0 ? -shown : shown);
     if (static_cast<int>(exponentDigits.size()) < padding)
-        exponentDigits.insert(0, static_cast<std::size_t>(padding) - exponentDigits.size(), '0');
+        out.append(static_cast<std::size_t>(padding) - exponentDigits.size(), '0');
     return out + exponentDigits;
 }
 

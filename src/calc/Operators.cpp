@@ -18,43 +18,62 @@ using namespace text;
 
 namespace {
 
-// The left operand of "!" or "^" at position k: a value group closed just before k (its
-// braces are deleted and k moves two places left), or the factor characters before k.
-std::string LeftFactor(std::string &s, std::size_t &k, std::size_t &start) {
-    if (At(s, k - 1) == '}') {
-        const std::size_t close = k - 1;
-        const std::size_t open = close >= 2 ? s.rfind('{', close - 2) : std::string::npos;
-        if (open == std::string::npos)
-            throw runtime::EConvertError("'" + s + "' holds a value group without its start");
-        Delete(s, close);
-        Delete(s, open + 1);
-        k -= 2;
-        start = open + 1;
-        return Span(s, start, k - 1);
+// One stage of the operator level in one left-to-right pass. written holds the text before
+// the scan point, already rewritten; text from the scan point on is as it was. At each
+// operator of the stage, at position k of text, reduce(written, text, k) takes its left
+// operand from the end of written, its right operand from text after k, appends the value
+// to written, and returns the position in text after the right operand.
+template <class Reduce> void ReduceStage(std::string &text, const char *operators, Reduce reduce) {
+    std::string written;
+    written.reserve(text.size());
+    std::size_t next = 1;
+    while (const std::size_t k = FindAny(text, operators, next)) {
+        AppendSpan(written, text, next, k - 1);
+        next = reduce(written, text, k);
     }
-    if (k == 1) {
-        start = 1;
-        return {};
-    }
-    std::size_t j = k - 2;
-    while (j >= 1 && IsFactorChar(At(s, j)))
-        --j;
-    start = j + 1;
-    return Span(s, start, k - 1);
+    AppendSpan(written, text, next, text.size());
+    text.swap(written);
 }
 
-// The left operand of "*", "/", "+" and "~": the character before k and the operand
-// characters before it.
-std::string LeftOperand(const std::string &s, std::size_t k, std::size_t &start) {
-    if (k == 1) {
+// The left operand of "!" or "^", at the end of written: a value group closed there (its
+// braces are deleted), or the last character and the factor characters before it. start is
+// where it begins.
+std::string LeftFactor(std::string &written, std::size_t &start) {
+    const std::size_t last = written.size();
+    if (At(written, last) == '}') {
+        const std::size_t open =
+            last >= 2 ? written.rfind('{', last - 2) + 1 : 0; // npos + 1 is 0: none
+        if (open == 0)
+            throw runtime::EConvertError("'" + written + "' holds a value group without its start");
+        Delete(written, last);
+        Delete(written, open);
+        start = open;
+        return Span(written, start, written.size());
+    }
+    if (last == 0) {
         start = 1;
         return {};
     }
-    std::size_t j = k - 2;
-    while (j >= 1 && IsOperandChar(At(s, j)))
+    std::size_t j = last - 1;
+    while (j >= 1 && IsFactorChar(At(written, j)))
         --j;
     start = j + 1;
-    return Span(s, start, k - 1);
+    return Span(written, start, last);
+}
+
+// The left operand of "*", "/", "+" and "~", at the end of written: the last character and the
+// operand characters before it.
+std::string LeftOperand(const std::string &written, std::size_t &start) {
+    const std::size_t last = written.size();
+    if (last == 0) {
+        start = 1;
+        return {};
+    }
+    std::size_t j = last - 1;
+    while (j >= 1 && IsOperandChar(At(written, j)))
+        --j;
+    start = j + 1;
+    return Span(written, start, last);
 }
 
 // The right operand of a binary operator at k: the character after k and the operand
@@ -80,92 +99,77 @@ std::string RightOperand(const std::string &s, std::size_t k, std::size_t &last)
     return Span(s, k + 1, last);
 }
 
-// Replaces every evaluated call, name "[" list "]", by its value.
-void ReduceCalls(std::string &s) {
-    std::size_t from = 1;
-    while (const std::size_t k = Find(s, '[', from)) {
-        std::size_t start = k;
-        if (k >= 2) {
-            std::size_t j = k - 2;
-            while (j >= 1 && IsNameChar(At(s, j)))
-                --j;
-            start = j + 1;
-        }
-        const std::string name = Span(s, start, k - 1);
-        std::size_t end = Find(s, ']', k + 1);
-        // Without a "]" the last character stands in for it.
-        if (end == 0)
-            end = s.size();
-        const std::string list = Span(s, k + 1, end - 1);
-        const Extended value = CallFunction(name, SplitArguments(list));
-        ReplaceSpan(s, start, end, FormatResult(false, value));
-        from = start; // no "[" comes before the call just replaced
+// Replaces every evaluated call, name "[" list "]", by its value. Without a "]" the last
+// character of the text stands in for it.
+std::size_t ReduceCall(std::string &written, const std::string &text, std::size_t k) {
+    std::size_t start = written.size() + 1; // where the name begins
+    if (!written.empty()) {
+        std::size_t j = written.size() - 1;
+        while (j >= 1 && IsNameChar(At(written, j)))
+            --j;
+        start = j + 1;
     }
+    const std::string name = Span(written, start, written.size());
+    std::size_t end = Find(text, ']', k + 1);
+    if (end == 0)
+        end = text.size();
+    const Extended value = CallFunction(name, SplitArguments(Span(text, k + 1, end - 1)));
+    CutFrom(written, start);
+    written += FormatResult(false, value);
+    return end + 1;
 }
 
 // A result that a further "!" or "^" takes as its operand is written as a value group, so
 // that operator takes the whole value (sign and exponent included), as for a bracket:
 // (-2)^3^2 is ((-2)^3)^2 = 64, and 10^20^2 is 1E40.
-std::string Operand(const std::string &s, std::size_t next, Extended value) {
-    const std::string written = FormatResult(false, value);
-    const char c = At(s, next);
-    return (c == '!' || c == '^') ? "{" + written + "}" : written;
+void AppendOperand(std::string &written, char next, Extended value) {
+    const std::string text = FormatResult(false, value);
+    written += (next == '!' || next == '^') ? "{" + text + "}" : text;
 }
 
-void ReduceFactorials(std::string &s) {
-    std::size_t from = 1;
-    while (std::size_t k = Find(s, '!', from)) {
-        std::size_t start = 0;
-        const std::string operand = LeftFactor(s, k, start);
-        const Extended value = Factorial(ParseReal(operand), "fact");
-        ReplaceSpan(s, start, k, Operand(s, k + 1, value));
-        from = start;
-    }
+std::size_t ReduceFactorial(std::string &written, const std::string &text, std::size_t k) {
+    std::size_t start = 0;
+    const std::string operand = LeftFactor(written, start);
+    const Extended value = Factorial(ParseReal(operand), "fact");
+    CutFrom(written, start);
+    AppendOperand(written, At(text, k + 1), value);
+    return k + 1;
 }
 
-void ReducePowers(std::string &s) {
-    std::size_t from = 1;
-    while (std::size_t k = Find(s, '^', from)) {
-        std::size_t start = 0;
-        std::size_t last = 0;
-        const std::string left = LeftFactor(s, k, start);
-        const std::string right = RightOperand(s, k, last);
-        const Extended value = Power(ParseReal(left), ParseReal(right));
-        ReplaceSpan(s, start, last, Operand(s, last + 1, value));
-        from = start;
-    }
+std::size_t ReducePower(std::string &written, const std::string &text, std::size_t k) {
+    std::size_t start = 0;
+    std::size_t last = 0;
+    const std::string left = LeftFactor(written, start);
+    const std::string right = RightOperand(text, k, last);
+    const Extended value = Power(ParseReal(left), ParseReal(right));
+    CutFrom(written, start);
+    AppendOperand(written, At(text, last + 1), value);
+    return last + 1;
 }
 
-// One stage of equal binary operators, the leftmost first.
-void ReduceBinary(std::string &s, const char *operators) {
-    std::size_t from = 1;
-    for (;;) {
-        const std::size_t found = s.find_first_of(operators, from - 1);
-        if (found == std::string::npos)
-            return;
-        const std::size_t k = found + 1;
-        std::size_t start = 0;
-        std::size_t last = 0;
-        const std::string left = LeftOperand(s, k, start);
-        const std::string right = RightOperand(s, k, last);
-        TArithOperation operation = TArithOperation::aoAdd;
-        switch (At(s, k)) {
-        case '*':
-            operation = TArithOperation::aoMultiply;
-            break;
-        case '/':
-            operation = TArithOperation::aoDivide;
-            break;
-        case '~':
-            operation = TArithOperation::aoSubtract;
-            break;
-        default:
-            break;
-        }
-        const Extended value = AritOp(operation, ParseReal(left), ParseReal(right));
-        ReplaceSpan(s, start, last, FormatResult(false, value));
-        from = start;
+std::size_t ReduceBinary(std::string &written, const std::string &text, std::size_t k) {
+    std::size_t start = 0;
+    std::size_t last = 0;
+    const std::string left = LeftOperand(written, start);
+    const std::string right = RightOperand(text, k, last);
+    TArithOperation operation = TArithOperation::aoAdd;
+    switch (At(text, k)) {
+    case '*':
+        operation = TArithOperation::aoMultiply;
+        break;
+    case '/':
+        operation = TArithOperation::aoDivide;
+        break;
+    case '~':
+        operation = TArithOperation::aoSubtract;
+        break;
+    default:
+        break;
     }
+    const Extended value = AritOp(operation, ParseReal(left), ParseReal(right));
+    CutFrom(written, start);
+    written += FormatResult(false, value);
+    return last + 1;
 }
 
 } // namespace
@@ -242,10 +246,20 @@ Extended Factorial(Extended x, const std::string &detail) {
         return 1;
     }
     // The product leaves the extended range from 1755 on, so the loop ends by then.
-    Extended product = 1;
-    for (Extended factor = 1; factor <= x; factor += 1)
-        product = runtime::Multiply(product, factor);
-    return product;
+    return runtime::CheckedLoop(
+        [x]() mutable {
+            runtime::FpuBarrier(x);
+            Extended product = 1;
+            for (Extended factor = 1; factor <= x && !std::isinf(product); factor += 1)
+                product *= factor;
+            return product;
+        },
+        [x] {
+            Extended product = 1;
+            for (Extended factor = 1; factor <= x; factor += 1)
+                product = runtime::Multiply(product, factor);
+            return product;
+        });
 }
 
 TExtendedArray SplitArguments(const std::string &list) {
@@ -270,14 +284,14 @@ TExtendedArray SplitArguments(const std::string &list) {
 
 Extended EvaluateOperators(const std::string &text) {
     std::string s = text;
-    ReduceCalls(s);
+    ReduceStage(s, "[", ReduceCall);
     FoldSigns(s);
-    ReduceFactorials(s);
-    ReducePowers(s);
+    ReduceStage(s, "!", ReduceFactorial);
+    ReduceStage(s, "^", ReducePower);
     FoldSigns(s);
-    ReduceBinary(s, "*/");
+    ReduceStage(s, "*/", ReduceBinary);
     FoldSigns(s);
-    ReduceBinary(s, "+~");
+    ReduceStage(s, "+~", ReduceBinary);
     FoldSigns(s);
     return ParseReal(s);
 }

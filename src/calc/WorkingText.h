@@ -1,6 +1,26 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// 1-based access to the calculator's working text, so that off-by-one slips have one home.
+// The calculator's working text, its marks, and 1-based access to it, so that off-by-one
+// slips have one home.
+//
+// The calculator builds no syntax tree: it rewrites the typed text until one number is left.
+// The working text is a Windows-1252 string; positions are counted from 1, as every helper
+// below takes them, and At() gives '\0' outside the text, which belongs to no character class.
+//
+// Before the rewriting starts, every space is gone, "[" "]" "{" "}" are round brackets and the
+// multiplication signs are "*". The marks below therefore come only from the rewriting:
+//   ~            a subtraction (a binary minus; a "-" left in the text is the sign of the
+//                number after it; a typed "~" subtracts too);
+//   name[a;b]    a function call whose arguments are already evaluated: the values are
+//                written with 18 digits and separated by ";";
+//   {value}      a value group: a value written just before a "!" or "^" is wrapped so that
+//                the operator takes all of it, sign and exponent included.
+// Numbers are written with the locale's decimal separator; the character classes take "," and
+// "." alike, so a number scans the same with either.
+//
+// A reduction replaces a span by the text of its value. The passes over the text go left to
+// right and keep the part already rewritten apart from the part still to read, so a reduction
+// costs the length of its own span, not that of the whole text.
 #pragma once
 
 #include <cstddef>
@@ -23,10 +43,21 @@ inline std::string Span(const std::string &s, std::size_t first, std::size_t las
     return s.substr(first - 1, last - first + 1);
 }
 
+// Appends the characters from position first to last inclusive to to.
+inline void AppendSpan(std::string &to, const std::string &s, std::size_t first, std::size_t last) {
+    if (first >= 1 && first <= last && last <= s.size())
+        to.append(s, first - 1, last - first + 1);
+}
+
 // Replaces the characters from position first to last inclusive by with.
 inline void ReplaceSpan(std::string &s, std::size_t first, std::size_t last,
                         const std::string &with) {
     s.replace(first - 1, last - first + 1, with);
+}
+
+// Removes the characters from position pos to the end.
+inline void CutFrom(std::string &s, std::size_t pos) {
+    s.resize(pos - 1);
 }
 
 inline void Delete(std::string &s, std::size_t pos) {
@@ -36,12 +67,21 @@ inline void Delete(std::string &s, std::size_t pos) {
 inline void Insert(std::string &s, std::size_t pos, const std::string &what) {
     s.insert(pos - 1, what);
 }
+inline void Insert(std::string &s, std::size_t pos, char c) {
+    s.insert(s.begin() + static_cast<std::ptrdiff_t>(pos - 1), c);
+}
 
 // The 1-based position of the first c at or after position from; 0 when there is none.
 inline std::size_t Find(const std::string &s, char c, std::size_t from = 1) {
     if (from < 1)
         from = 1;
     const std::size_t p = s.find(c, from - 1);
+    return p == std::string::npos ? 0 : p + 1;
+}
+
+// The 1-based position of the first character of any at or after position from; 0 when none.
+inline std::size_t FindAny(const std::string &s, const char *any, std::size_t from) {
+    const std::size_t p = s.find_first_of(any, from < 1 ? 0 : from - 1);
     return p == std::string::npos ? 0 : p + 1;
 }
 

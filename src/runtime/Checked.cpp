@@ -5,23 +5,15 @@
 
 #include "runtime/Faults.h"
 
-#include <cfenv>
 #include <cmath>
 
 namespace runtime {
 
-FpuFlags::FpuFlags() {
-    std::feclearexcept(FE_ALL_EXCEPT);
-}
-
-void FpuFlags::raiseIfFaulted() const {
-    const int raised = std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
-    if (raised == 0)
-        return;
-    std::feclearexcept(FE_ALL_EXCEPT);
-    if (raised & FE_DIVBYZERO)
+[[noreturn]] void FpuFlags::Raise(unsigned faults) {
+    ClearFaults();
+    if (faults & kZeroDivide)
         throw EZeroDivide();
-    if (raised & FE_INVALID)
+    if (faults & kInvalid)
         throw EInvalidOp();
     throw EOverflow();
 }

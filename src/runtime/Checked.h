@@ -10,10 +10,48 @@ namespace runtime {
 
 // Clears the fault flags on construction; raiseIfFaulted() turns a flagged fault into its
 // exception (division by zero first, then invalid operation, then overflow).
+//
+// The arithmetic runs on the x87 unit, whose status word holds its flags; the C library's
+// long double routines signal some domain errors (a negative square root, the logarithm of
+// 0) through the SSE unit instead. Both are read, and only the three fault bits matter, so a
+// check costs a few cycles where feclearexcept/fetestexcept save and reload the whole x87
+// environment: the SSE state is written only in the rare case that a fault bit is set there.
 class FpuFlags {
   public:
-    FpuFlags();
-    void raiseIfFaulted() const;
+    FpuFlags() { ClearFaults(); }
+    void raiseIfFaulted() const {
+        if (const unsigned faults = Faults())
+            Raise(faults);
+    }
+    bool faulted() const { return Faults() != 0; }
+
+  private:
+    // The exception bits sit at the same places in the x87 status word and in MXCSR.
+    static constexpr unsigned kInvalid = 0x01;
+    static constexpr unsigned kZeroDivide = 0x04;
+    static constexpr unsigned kOverflow = 0x08;
+    static constexpr unsigned kFaults = kInvalid | kZeroDivide | kOverflow;
+    static constexpr unsigned kAllExceptions = 0x3F;
+
+    static unsigned X87Status() {
+        unsigned short status = 0;
+        asm volatile("fnstsw %0" : "=am"(status) : : "memory");
+        return status;
+    }
+    static unsigned SseStatus() {
+        unsigned status = 0;
+        asm volatile("stmxcsr %0" : "=m"(status) : : "memory");
+        return status;
+    }
+    static unsigned Faults() { return (X87Status() | SseStatus()) & kFaults; }
+    static void ClearFaults() {
+        asm volatile("fnclex" : : : "memory");
+        if (const unsigned sse = SseStatus(); sse & kFaults) {
+            const unsigned cleared = sse & ~kAllExceptions;
+            asm volatile("ldmxcsr %0" : : "m"(cleared) : "memory");
+        }
+    }
+    [[noreturn]] static void Raise(unsigned faults);
 };
 
 // Keeps the compiler from moving a computation across the flag tests.
@@ -28,6 +66,21 @@ template <class F> Extended Checked(F &&f) {
     FpuBarrier(result);
     flags.raiseIfFaulted();
     return result;
+}
+
+// A loop of arithmetic under one clear and one test of the flags, for loops whose steps the
+// checks would otherwise dominate. Only when a fault is flagged does stepwise() run, the same
+// loop with every step checked, so the fault raised is the one its first faulting step
+// raises. fast() must end even when a step overflows.
+template <class Fast, class Stepwise> Extended CheckedLoop(Fast &&fast, Stepwise &&stepwise) {
+    {
+        FpuFlags flags;
+        Extended result = fast();
+        FpuBarrier(result);
+        if (!flags.faulted())
+            return result;
+    }
+    return stepwise();
 }
 
 Extended Add(Extended a, Extended b);

@@ -4,6 +4,7 @@
 // random seed and a chosen decimal separator, with helpers to evaluate and compare.
 #pragma once
 
+#include "calc/CalcErrors.h"
 #include "calc/CalcFuncs.h"
 #include "calc/CalcVars.h"
 #include "calc/NumCalc.h"
@@ -57,10 +58,7 @@ class CalcFixture : public ::testing::Test {
         runtime::SetDecimalSeparator(separator);
         InitVariables();
         InitFunctions();
-        ErrorReported = false;
-        ErrorOccurred = false;
-        FirstError = -1;
-        FirstErrorMessage.clear();
+        ResetErrorState(true);
         ImmediateErrors = 0;
         runtime::RandSeed(20240601);
         boxes.clear();

@@ -171,8 +171,7 @@ TEST_F(OperatorRoutines, SplitArgumentsGivesOneValuePerPart) {
     };
     for (const SplitRow &row : rows) {
         SCOPED_TRACE(row.list);
-        ErrorReported = false;
-        FirstError = -1;
+        ResetErrorState(true);
         if (row.list == ";") {
             EXPECT_THROW(SplitArguments(row.list), runtime::EAbort);
             continue;
@@ -187,7 +186,7 @@ TEST_F(OperatorRoutines, EvaluateOperatorsLeavesFailuresToItsCaller) {
     EXPECT_EQ(EvaluateOperators("{-2}^2"), 4);
     EXPECT_EQ(EvaluateOperators("{-3}!*2"), 2);
     EXPECT_EQ(FirstError, errNaturalExpected);
-    ErrorReported = false;
+    ResetErrorState(true);
     EXPECT_THROW(EvaluateOperators("abc"), runtime::EConvertError);
     EXPECT_THROW(EvaluateOperators("1/0"), runtime::EZeroDivide);
     EXPECT_THROW(EvaluateOperators("1}!"), runtime::EConvertError);
