@@ -10,6 +10,7 @@
 #include "calc/NumLib.h"
 #include "runtime/Checked.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
@@ -192,11 +193,11 @@ class ExpressionMaker {
             "fibonacci", "Sin",       "2"};
         static const char *const opens[] = {"(", "[", "{"};
         static const char *const closes[] = {")", "]", "}"};
-        switch (depth > 3 ? Pick(2) : Pick(6)) {
+        switch (depth > 1 ? Pick(2) * Pick(2) : Pick(8)) {
         case 0:
             return Number();
         case 1:
-            return names[Pick(std::size(names))];
+            return names[Pick(Pick(3) == 0 ? std::size(names) : 7)];
         case 2: {
             const int kind = Pick(3);
             return opens[kind] + Expression(depth + 1) + closes[Pick(5) == 0 ? Pick(3) : kind];
@@ -205,24 +206,27 @@ class ExpressionMaker {
         case 4: {
             std::string call = functions[Pick(std::size(functions))];
             call += "(";
-            for (int argument = Pick(4); argument >= 0; --argument)
+            for (int argument = Pick(3) == 0 ? Pick(4) : Pick(2) * Pick(2); argument >= 0;
+                 --argument)
                 call += Expression(depth + 1) + (argument > 0 ? ";" : "");
             if (Pick(10) == 0)
                 call += ";";
             return call + ")";
         }
-        default:
+        case 5:
             return "-" + Atom(depth + 1);
+        default:
+            return Number();
         }
     }
 
     std::string Expression(int depth) {
-        static const char *const operators[] = {"+",  "-",  "*",  "/",    "^",   "~",
-                                                "--", "+-", "*-", "\xD7", "\xB7"};
+        static const char *const operators[] = {"+", "-",  "*",  "/",  "^",    "^",   "^-",
+                                                "~", "--", "+-", "*-", "\xD7", "\xB7"};
         static const char *const slips[] = {" ", "(", ")", ";", "!", "E", "\t", "..", ",", "[]"};
         std::string text = Atom(depth);
-        for (int more = depth > 2 ? Pick(2) : Pick(4); more > 0; --more) {
-            if (Pick(6) == 0)
+        for (int more = depth > 1 ? Pick(2) : Pick(4); more > 0; --more) {
+            if (Pick(4) == 0)
                 text += "!";
             text += operators[Pick(std::size(operators))];
             text += Atom(depth);
@@ -282,16 +286,24 @@ class ExpressionEquivalence : public CalcFixtureSep {
                           << now.first.error << " aborted " << now.first.aborted << "\n  before "
                           << Bits(before.first.value) << " error " << before.first.error
                           << " aborted " << before.first.aborted;
-        ++compared;
+        ++outcomes[before.first.aborted ? 12 : before.first.error + 1];
     }
-    int compared = 0;
+    // By the previous evaluator's first outcome: [0] no error, [1 + code], [12] aborted.
+    int outcomes[13] = {};
 };
 
 TEST_P(ExpressionEquivalence, RandomExpressions) {
     ExpressionMaker maker(GetParam() == ',' ? 1207 : 1208);
-    for (int i = 0; i < 3000; ++i)
+    const long count = std::max(3000L, Draws() / 30);
+    for (long i = 0; i < count; ++i)
         Compare(Local(maker.Make()));
-    EXPECT_EQ(compared, 3000);
+    // The mix reaches clean values, errors that let the evaluation go on, errors that end
+    // it, and aborts.
+    EXPECT_GT(outcomes[0], count / 5);
+    EXPECT_GT(outcomes[1 + errUnknown], count / 30);
+    EXPECT_GT(outcomes[1 + errNotReal] + outcomes[1 + errDivisionByZero], count / 60);
+    EXPECT_GT(outcomes[1 + errCannotCompute] + outcomes[1 + errArgumentCount], count / 60);
+    EXPECT_GT(outcomes[12], count / 60);
 }
 
 // The shapes that used to take quadratic time, and unbalanced brackets around them.
