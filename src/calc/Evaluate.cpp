@@ -81,7 +81,7 @@ void ReduceCallGroup(std::string &written, std::size_t open, bool brace) {
         parts.push_back(inside.substr(begin));
     std::string list;
     for (const std::string &part : parts) {
-        list += FormatResult(false, EvaluateOperators(part));
+        AppendValue(list, EvaluateOperators(part));
         list += ';';
     }
     list.pop_back();
@@ -97,12 +97,11 @@ void ReduceCallGroup(std::string &written, std::size_t open, bool brace) {
 }
 
 void ReducePlainGroup(std::string &written, std::size_t open, bool brace) {
-    const std::string value =
-        FormatResult(false, EvaluateOperators(Span(written, open + 1, written.size())));
+    const Extended value = EvaluateOperators(Span(written, open + 1, written.size()));
     CutFrom(written, open);
     if (brace)
         written += '{';
-    written += value;
+    AppendValue(written, value);
     if (brace)
         written += '}';
 }
@@ -115,12 +114,13 @@ bool ReduceBrackets(std::string &s) {
     std::string written; // the text up to the scan point, reduced
     written.reserve(s.size());
     std::vector<std::size_t> open; // positions in written of the "(" not yet closed
-    for (std::size_t i = 1; i <= s.size(); ++i) {
-        const char c = At(s, i);
-        if (c != ')') {
-            written += c;
-            if (c == '(')
-                open.push_back(written.size());
+    std::size_t next = 1;
+    while (const std::size_t i = FindEither(s, '(', ')', next)) {
+        AppendSpan(written, s, next, i - 1);
+        next = i + 1;
+        if (At(s, i) == '(') {
+            written += '(';
+            open.push_back(written.size());
             continue;
         }
         if (open.empty()) {
@@ -137,6 +137,7 @@ bool ReduceBrackets(std::string &s) {
         else
             ReducePlainGroup(written, start, brace);
     }
+    AppendSpan(written, s, next, s.size());
     // A text that ends in a "(" leaves a group that nothing can close.
     if (written.size() > 1 && At(written, written.size()) == '(') {
         RaiseCalcError(errSyntax, "");

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace calc {
@@ -50,7 +51,7 @@ void RaiseCalcError(TCalcError code, const std::string &detail);
 // Value to text: _digits significant digits when UseDigits, else 18.
 std::string FormatResult(bool UseDigits, Extended value);
 // Text to value; raises runtime::EConvertError on text that is no number.
-Extended ParseReal(const std::string &text);
+Extended ParseReal(std::string_view text);
 
 // The entry point: the value of a typed expression (0 on an error that ends it).
 Extended EvaluateExpression(const std::string &text);

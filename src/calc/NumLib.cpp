@@ -226,7 +226,7 @@ Extended Fibonacci(std::int32_t n) {
     if (n == 1)
         return 1;
     Extended a = 0, b = 1, r = 0;
-    runtime::FpuFlags flags;
+    runtime::FpuFlags flags(runtime::FaultSources::Arithmetic);
     // The barriers keep the sums after the clear and before the test; the only fault of
     // adding these values is the overflow, which ends the loop.
     runtime::FpuBarrier(a);

@@ -4,6 +4,7 @@
 // as a value, both with the locale's decimal separator.
 #include "calc/CalcVars.h"
 #include "calc/NumCalc.h"
+#include "calc/WorkingText.h"
 
 #include "runtime/DecimalSeparator.h"
 #include "runtime/Faults.h"
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace calc {
 
@@ -51,6 +53,17 @@ constexpr std::array<U128, 39> kPowersOfTen = [] {
     std::array<U128, 39> powers{};
     U128 power = 1;
     for (U128 &entry : powers) {
+        entry = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// 10^0 to 10^27, each exact in extended precision.
+constexpr std::array<Extended, 28> kExactPowersOfTen = [] {
+    std::array<Extended, 28> powers{};
+    Extended power = 1;
+    for (Extended &entry : powers) {
         entry = power;
         power *= 10;
     }
@@ -150,8 +163,21 @@ bool EighteenDigitsExactly(Extended magnitude, char (&digits)[kFullDigits], int 
         q = kTenTo17;
         ++decimalExponent;
     }
-    for (int i = kFullDigits - 1; i >= 0; --i, q /= 10)
-        digits[i] = static_cast<char>('0' + q % 10);
+    // Two digits at a time, in two 32-bit halves of nine digits.
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930"
+        "31323334353637383940414243444546474849505152535455565758596061"
+        "6263646566676869707172737475767778798081828384858687888990919293"
+        "949596979899";
+    for (int half = 1; half >= 0; --half) {
+        auto part = static_cast<std::uint32_t>(half == 1 ? q % 1000000000u : q / 1000000000u);
+        int i = half * 9 + 8;
+        for (; i > half * 9; i -= 2, part /= 100) {
+            digits[i - 1] = kPairs[2 * (part % 100)];
+            digits[i] = kPairs[2 * (part % 100) + 1];
+        }
+        digits[i] = static_cast<char>('0' + part);
+    }
     exponent = decimalExponent;
     return true;
 }
@@ -172,20 +198,23 @@ void EighteenDigits(Extended magnitude, char (&digits)[kFullDigits], int &expone
     exponent = std::atoi(p + 1) + 1;
 }
 
-} // namespace
-
-std::string FormatResult(bool UseDigits, Extended value) {
-    int precision = 0;
-    int padding = 0;
-    DigitsSetting(UseDigits, precision, padding);
-
-    if (std::isnan(value))
-        return std::signbit(value) ? "-NAN" : "NAN";
-    if (value == 0)
-        return "0";
-    std::string out = std::signbit(value) ? "-" : "";
-    if (std::isinf(value))
-        return out + "INF";
+// Appends the text of value with precision significant digits and the exponent padded to
+// padding digits.
+void AppendNumber(std::string &out, Extended value, int precision, int padding) {
+    if (std::isnan(value)) {
+        out += std::signbit(value) ? "-NAN" : "NAN";
+        return;
+    }
+    if (value == 0) {
+        out += '0';
+        return;
+    }
+    if (std::signbit(value))
+        out += '-';
+    if (std::isinf(value)) {
+        out += "INF";
+        return;
+    }
 
     char digits[kFullDigits];
     int exponent = 0; // 10^(E-1) <= magnitude < 10^E
@@ -226,7 +255,7 @@ std::string FormatResult(bool UseDigits, Extended value) {
             out += separator;
             put(exponent, count);
         }
-        return out;
+        return;
     }
     out += digits[0];
     if (count > 1) {
@@ -240,12 +269,28 @@ std::string FormatResult(bool UseDigits, Extended value) {
     const std::string exponentDigits = std::to_string(shown < 0 ? -shown : shown);
     if (static_cast<int>(exponentDigits.size()) < padding)
         out.append(static_cast<std::size_t>(padding) - exponentDigits.size(), '0');
-    return out + exponentDigits;
+    out += exponentDigits;
 }
 
-Extended ParseReal(const std::string &text) {
+} // namespace
+
+std::string FormatResult(bool UseDigits, Extended value) {
+    int precision = 0;
+    int padding = 0;
+    DigitsSetting(UseDigits, precision, padding);
+    std::string out;
+    AppendNumber(out, value, precision, padding);
+    return out;
+}
+
+void text::AppendValue(std::string &text, Extended value) {
+    AppendNumber(text, value, kFullDigits, 0);
+}
+
+Extended ParseReal(std::string_view text) {
     const auto invalid = [&text]() {
-        return runtime::EConvertError("'" + text + "' is not a valid floating point value");
+        return runtime::EConvertError("'" + std::string(text) +
+                                      "' is not a valid floating point value");
     };
     const char separator = runtime::DecimalSeparator();
     const std::size_t n = text.size();
@@ -257,21 +302,38 @@ Extended ParseReal(const std::string &text) {
         negative = text[i++] == '-';
 
     // The digits are accumulated one at a time in extended precision, as the text is read;
-    // the power of ten that scales them is counted apart.
+    // the power of ten that scales them is counted apart. While the value stays below 2^64
+    // every step is exact, in an integer as in extended precision, so the integer takes
+    // those steps and the extended value goes on from it.
+    std::uint64_t exact = 0;
+    bool inExact = true;
     Extended digits = 0;
+    const auto take = [&](int digit) {
+        if (inExact && exact <= (~std::uint64_t{0} - 9) / 10) {
+            exact = exact * 10 + static_cast<std::uint64_t>(digit);
+            return;
+        }
+        if (inExact) {
+            digits = static_cast<Extended>(exact);
+            inExact = false;
+        }
+        digits = digits * 10 + digit;
+    };
     long scale = 0;
     bool any = false;
     for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i) {
         any = true;
-        digits = digits * 10 + (text[i] - '0');
+        take(text[i] - '0');
     }
     if (i < n && text[i] == separator) {
         any = true;
         for (++i; i < n && text[i] >= '0' && text[i] <= '9'; ++i) {
-            digits = digits * 10 + (text[i] - '0');
+            take(text[i] - '0');
             --scale;
         }
     }
+    if (inExact)
+        digits = static_cast<Extended>(exact);
     if (!any)
         throw invalid();
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
@@ -298,9 +360,8 @@ Extended ParseReal(const std::string &text) {
     Extended magnitude = 0;
     if (scale >= -27 && scale <= 27) {
         // 10^k for k <= 27 is exact, so one multiplication or division rounds correctly.
-        Extended power = 1;
-        for (long k = scale < 0 ? -scale : scale; k > 0; --k)
-            power *= 10;
+        const Extended power =
+            kExactPowersOfTen[static_cast<std::size_t>(scale < 0 ? -scale : scale)];
         magnitude = scale < 0 ? digits / power : digits * power;
     } else {
         // One correctly rounded product of the accumulated (integral) value and the power of

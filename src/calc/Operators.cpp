@@ -18,16 +18,20 @@ using namespace text;
 
 namespace {
 
-// One stage of the operator level in one left-to-right pass. written holds the text before
+// One stage of the operator level (the operators op and otherOp, of equal precedence) in one
+// left-to-right pass. written holds the text before
 // the scan point, already rewritten; text from the scan point on is as it was. At each
 // operator of the stage, at position k of text, reduce(written, text, k) takes its left
 // operand from the end of written, its right operand from text after k, appends the value
 // to written, and returns the position in text after the right operand.
-template <class Reduce> void ReduceStage(std::string &text, const char *operators, Reduce reduce) {
+template <class Reduce> void ReduceStage(std::string &text, char op, char otherOp, Reduce reduce) {
+    std::size_t k = FindEither(text, op, otherOp, 1);
+    if (k == 0)
+        return;
     std::string written;
     written.reserve(text.size());
     std::size_t next = 1;
-    while (const std::size_t k = FindAny(text, operators, next)) {
+    for (; k != 0; k = FindEither(text, op, otherOp, next)) {
         AppendSpan(written, text, next, k - 1);
         next = reduce(written, text, k);
     }
@@ -38,7 +42,7 @@ template <class Reduce> void ReduceStage(std::string &text, const char *operator
 // The left operand of "!" or "^", at the end of written: a value group closed there (its
 // braces are deleted), or the last character and the factor characters before it. start is
 // where it begins.
-std::string LeftFactor(std::string &written, std::size_t &start) {
+std::string_view LeftFactor(std::string &written, std::size_t &start) {
     const std::size_t last = written.size();
     if (At(written, last) == '}') {
         const std::size_t open =
@@ -48,7 +52,7 @@ std::string LeftFactor(std::string &written, std::size_t &start) {
         Delete(written, last);
         Delete(written, open);
         start = open;
-        return Span(written, start, written.size());
+        return View(written, start, written.size());
     }
     if (last == 0) {
         start = 1;
@@ -58,12 +62,12 @@ std::string LeftFactor(std::string &written, std::size_t &start) {
     while (j >= 1 && IsFactorChar(At(written, j)))
         --j;
     start = j + 1;
-    return Span(written, start, last);
+    return View(written, start, last);
 }
 
 // The left operand of "*", "/", "+" and "~", at the end of written: the last character and the
 // operand characters before it.
-std::string LeftOperand(const std::string &written, std::size_t &start) {
+std::string_view LeftOperand(const std::string &written, std::size_t &start) {
     const std::size_t last = written.size();
     if (last == 0) {
         start = 1;
@@ -73,13 +77,13 @@ std::string LeftOperand(const std::string &written, std::size_t &start) {
     while (j >= 1 && IsOperandChar(At(written, j)))
         --j;
     start = j + 1;
-    return Span(written, start, last);
+    return View(written, start, last);
 }
 
 // The right operand of a binary operator at k: the character after k and the operand
 // characters after it. A value group there (the operand of a later "^", as in 2^(3)^2) is
 // taken whole without its braces, which the power to its left consumes first.
-std::string RightOperand(const std::string &s, std::size_t k, std::size_t &last) {
+std::string_view RightOperand(const std::string &s, std::size_t k, std::size_t &last) {
     const std::size_t n = s.size();
     if (k >= n) {
         last = n;
@@ -89,14 +93,14 @@ std::string RightOperand(const std::string &s, std::size_t k, std::size_t &last)
         const std::size_t close = Find(s, '}', k + 2);
         if (close != 0) {
             last = close;
-            return Span(s, k + 2, close - 1);
+            return View(s, k + 2, close - 1);
         }
     }
     std::size_t j = k + 2;
     while (j <= n && IsOperandChar(At(s, j)))
         ++j;
     last = j - 1;
-    return Span(s, k + 1, last);
+    return View(s, k + 1, last);
 }
 
 // Replaces every evaluated call, name "[" list "]", by its value. Without a "]" the last
@@ -115,7 +119,7 @@ std::size_t ReduceCall(std::string &written, const std::string &text, std::size_
         end = text.size();
     const Extended value = CallFunction(name, SplitArguments(Span(text, k + 1, end - 1)));
     CutFrom(written, start);
-    written += FormatResult(false, value);
+    AppendValue(written, value);
     return end + 1;
 }
 
@@ -123,13 +127,17 @@ std::size_t ReduceCall(std::string &written, const std::string &text, std::size_
 // that operator takes the whole value (sign and exponent included), as for a bracket:
 // (-2)^3^2 is ((-2)^3)^2 = 64, and 10^20^2 is 1E40.
 void AppendOperand(std::string &written, char next, Extended value) {
-    const std::string text = FormatResult(false, value);
-    written += (next == '!' || next == '^') ? "{" + text + "}" : text;
+    const bool group = next == '!' || next == '^';
+    if (group)
+        written += '{';
+    AppendValue(written, value);
+    if (group)
+        written += '}';
 }
 
 std::size_t ReduceFactorial(std::string &written, const std::string &text, std::size_t k) {
     std::size_t start = 0;
-    const std::string operand = LeftFactor(written, start);
+    const std::string_view operand = LeftFactor(written, start);
     const Extended value = Factorial(ParseReal(operand), "fact");
     CutFrom(written, start);
     AppendOperand(written, At(text, k + 1), value);
@@ -139,8 +147,8 @@ std::size_t ReduceFactorial(std::string &written, const std::string &text, std::
 std::size_t ReducePower(std::string &written, const std::string &text, std::size_t k) {
     std::size_t start = 0;
     std::size_t last = 0;
-    const std::string left = LeftFactor(written, start);
-    const std::string right = RightOperand(text, k, last);
+    const std::string_view left = LeftFactor(written, start);
+    const std::string_view right = RightOperand(text, k, last);
     const Extended value = Power(ParseReal(left), ParseReal(right));
     CutFrom(written, start);
     AppendOperand(written, At(text, last + 1), value);
@@ -150,8 +158,8 @@ std::size_t ReducePower(std::string &written, const std::string &text, std::size
 std::size_t ReduceBinary(std::string &written, const std::string &text, std::size_t k) {
     std::size_t start = 0;
     std::size_t last = 0;
-    const std::string left = LeftOperand(written, start);
-    const std::string right = RightOperand(text, k, last);
+    const std::string_view left = LeftOperand(written, start);
+    const std::string_view right = RightOperand(text, k, last);
     TArithOperation operation = TArithOperation::aoAdd;
     switch (At(text, k)) {
     case '*':
@@ -168,7 +176,7 @@ std::size_t ReduceBinary(std::string &written, const std::string &text, std::siz
     }
     const Extended value = AritOp(operation, ParseReal(left), ParseReal(right));
     CutFrom(written, start);
-    written += FormatResult(false, value);
+    AppendValue(written, value);
     return last + 1;
 }
 
@@ -284,14 +292,14 @@ TExtendedArray SplitArguments(const std::string &list) {
 
 Extended EvaluateOperators(const std::string &text) {
     std::string s = text;
-    ReduceStage(s, "[", ReduceCall);
+    ReduceStage(s, '[', '[', ReduceCall);
     FoldSigns(s);
-    ReduceStage(s, "!", ReduceFactorial);
-    ReduceStage(s, "^", ReducePower);
+    ReduceStage(s, '!', '!', ReduceFactorial);
+    ReduceStage(s, '^', '^', ReducePower);
     FoldSigns(s);
-    ReduceStage(s, "*/", ReduceBinary);
+    ReduceStage(s, '*', '/', ReduceBinary);
     FoldSigns(s);
-    ReduceStage(s, "+~", ReduceBinary);
+    ReduceStage(s, '+', '~', ReduceBinary);
     FoldSigns(s);
     return ParseReal(s);
 }

@@ -23,8 +23,11 @@
 // costs the length of its own span, not that of the whole text.
 #pragma once
 
+#include "runtime/Extended.h"
+
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace calc::text {
 
@@ -41,6 +44,15 @@ inline std::string Span(const std::string &s, std::size_t first, std::size_t las
     if (last > s.size())
         last = s.size();
     return s.substr(first - 1, last - first + 1);
+}
+
+// The same characters, as a view into s: valid until s changes.
+inline std::string_view View(const std::string &s, std::size_t first, std::size_t last) {
+    if (first < 1 || last < first || first > s.size())
+        return {};
+    if (last > s.size())
+        last = s.size();
+    return std::string_view(s).substr(first - 1, last - first + 1);
 }
 
 // Appends the characters from position first to last inclusive to to.
@@ -79,10 +91,12 @@ inline std::size_t Find(const std::string &s, char c, std::size_t from = 1) {
     return p == std::string::npos ? 0 : p + 1;
 }
 
-// The 1-based position of the first character of any at or after position from; 0 when none.
-inline std::size_t FindAny(const std::string &s, const char *any, std::size_t from) {
-    const std::size_t p = s.find_first_of(any, from < 1 ? 0 : from - 1);
-    return p == std::string::npos ? 0 : p + 1;
+// The 1-based position of the first a or b at or after position from; 0 when there is none.
+inline std::size_t FindEither(const std::string &s, char a, char b, std::size_t from) {
+    for (std::size_t i = from < 1 ? 1 : from; i <= s.size(); ++i)
+        if (s[i - 1] == a || s[i - 1] == b)
+            return i;
+    return 0;
 }
 
 inline std::size_t Find(const std::string &s, const std::string &what, std::size_t from) {
@@ -91,6 +105,10 @@ inline std::size_t Find(const std::string &s, const std::string &what, std::size
     const std::size_t p = s.find(what, from - 1);
     return p == std::string::npos ? 0 : p + 1;
 }
+
+// Appends value as the calculator writes it into the working text: FormatResult(false, value),
+// the value with 18 significant digits.
+void AppendValue(std::string &text, runtime::Extended value);
 
 // Character classes of the working text.
 inline bool IsDigit(char c) {

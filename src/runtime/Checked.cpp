@@ -29,27 +29,35 @@ template <class Op> Extended Unary(Extended x, Op op) {
     });
 }
 
-template <class Op> Extended Binary(Extended a, Extended b, Op op) {
-    return Checked([&] {
-        FpuBarrier(a);
-        FpuBarrier(b);
-        return op(a, b);
-    });
+template <class Op>
+Extended Binary(Extended a, Extended b, Op op,
+                FaultSources sources = FaultSources::ArithmeticAndLibrary) {
+    return Checked(
+        [&] {
+            FpuBarrier(a);
+            FpuBarrier(b);
+            return op(a, b);
+        },
+        sources);
 }
 
 } // namespace
 
 Extended Add(Extended a, Extended b) {
-    return Binary(a, b, [](Extended x, Extended y) { return x + y; });
+    return Binary(
+        a, b, [](Extended x, Extended y) { return x + y; }, FaultSources::Arithmetic);
 }
 Extended Subtract(Extended a, Extended b) {
-    return Binary(a, b, [](Extended x, Extended y) { return x - y; });
+    return Binary(
+        a, b, [](Extended x, Extended y) { return x - y; }, FaultSources::Arithmetic);
 }
 Extended Multiply(Extended a, Extended b) {
-    return Binary(a, b, [](Extended x, Extended y) { return x * y; });
+    return Binary(
+        a, b, [](Extended x, Extended y) { return x * y; }, FaultSources::Arithmetic);
 }
 Extended Divide(Extended a, Extended b) {
-    return Binary(a, b, [](Extended x, Extended y) { return x / y; });
+    return Binary(
+        a, b, [](Extended x, Extended y) { return x / y; }, FaultSources::Arithmetic);
 }
 
 Extended Sqrt(Extended x) {

@@ -8,17 +8,26 @@
 
 namespace runtime {
 
+// Where the faults of a checked computation can be flagged.
+enum class FaultSources : bool {
+    // Extended arithmetic alone (+, -, *, / and comparisons): the x87 unit's status word.
+    Arithmetic,
+    // The C library's long double routines as well, which signal some domain errors (a
+    // negative square root, the logarithm of 0) through the SSE unit's flags.
+    ArithmeticAndLibrary,
+};
+
 // Clears the fault flags on construction; raiseIfFaulted() turns a flagged fault into its
-// exception (division by zero first, then invalid operation, then overflow).
-//
-// The arithmetic runs on the x87 unit, whose status word holds its flags; the C library's
-// long double routines signal some domain errors (a negative square root, the logarithm of
-// 0) through the SSE unit instead. Both are read, and only the three fault bits matter, so a
-// check costs a few cycles where feclearexcept/fetestexcept save and reload the whole x87
-// environment: the SSE state is written only in the rare case that a fault bit is set there.
+// exception (division by zero first, then invalid operation, then overflow). Only the three
+// fault bits are read, and written only when one is set, so a check costs a few cycles where
+// feclearexcept/fetestexcept save and reload the whole x87 environment and the SSE state.
 class FpuFlags {
   public:
-    FpuFlags() { ClearFaults(); }
+    explicit FpuFlags(FaultSources sources = FaultSources::ArithmeticAndLibrary)
+        : library_(sources == FaultSources::ArithmeticAndLibrary) {
+        if (Faults() != 0)
+            ClearFaults();
+    }
     void raiseIfFaulted() const {
         if (const unsigned faults = Faults())
             Raise(faults);
@@ -43,7 +52,8 @@ class FpuFlags {
         asm volatile("stmxcsr %0" : "=m"(status) : : "memory");
         return status;
     }
-    static unsigned Faults() { return (X87Status() | SseStatus()) & kFaults; }
+    unsigned Faults() const { return (X87Status() | (library_ ? SseStatus() : 0u)) & kFaults; }
+    // Clears both units' flags, whichever sources the check reads.
     static void ClearFaults() {
         asm volatile("fnclex" : : : "memory");
         if (const unsigned sse = SseStatus(); sse & kFaults) {
@@ -52,16 +62,20 @@ class FpuFlags {
         }
     }
     [[noreturn]] static void Raise(unsigned faults);
+
+    bool library_;
 };
 
-// Keeps the compiler from moving a computation across the flag tests.
+// Keeps the compiler from moving a computation across the flag tests: the value counts as
+// read and changed here, on the top of the x87 stack, so it costs no trip through memory.
 inline void FpuBarrier(Extended &value) {
-    asm volatile("" : "+m"(value));
+    asm volatile("" : "+t"(value));
 }
 
 // Runs f() between a clear and a test of the fault flags.
-template <class F> Extended Checked(F &&f) {
-    FpuFlags flags;
+template <class F>
+Extended Checked(F &&f, FaultSources sources = FaultSources::ArithmeticAndLibrary) {
+    FpuFlags flags(sources);
     Extended result = f();
     FpuBarrier(result);
     flags.raiseIfFaulted();
@@ -71,10 +85,11 @@ template <class F> Extended Checked(F &&f) {
 // A loop of arithmetic under one clear and one test of the flags, for loops whose steps the
 // checks would otherwise dominate. Only when a fault is flagged does stepwise() run, the same
 // loop with every step checked, so the fault raised is the one its first faulting step
-// raises. fast() must end even when a step overflows.
+// raises. fast() must end even when a step overflows, and compute with extended arithmetic
+// alone.
 template <class Fast, class Stepwise> Extended CheckedLoop(Fast &&fast, Stepwise &&stepwise) {
     {
-        FpuFlags flags;
+        FpuFlags flags(FaultSources::Arithmetic);
         Extended result = fast();
         FpuBarrier(result);
         if (!flags.faulted())
