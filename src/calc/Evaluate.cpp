@@ -114,8 +114,9 @@ bool ReduceBrackets(std::string &s) {
     std::string written; // the text up to the scan point, reduced
     written.reserve(s.size());
     std::vector<std::size_t> open; // positions in written of the "(" not yet closed
+    NextOfEither brackets(s, '(', ')');
     std::size_t next = 1;
-    while (const std::size_t i = FindEither(s, '(', ')', next)) {
+    while (const std::size_t i = brackets.From(next)) {
         AppendSpan(written, s, next, i - 1);
         next = i + 1;
         if (At(s, i) == '(') {

@@ -70,6 +70,22 @@ constexpr std::array<Extended, 28> kExactPowersOfTen = [] {
     return powers;
 }();
 
+// Whether the 8 characters at p are all digits; if so, their value.
+bool EightDigits(const char *p, std::uint64_t &value) {
+    std::uint64_t chunk = 0;
+    std::memcpy(&chunk, p, 8);
+    // Every byte 0x30..0x39: the high nibble is 3, and adding 6 keeps it 3.
+    if ((chunk & 0xF0F0F0F0F0F0F0F0u) != 0x3030303030303030u ||
+        ((chunk + 0x0606060606060606u) & 0xF0F0F0F0F0F0F0F0u) != 0x3030303030303030u)
+        return false;
+    chunk -= 0x3030303030303030u;
+    // Pairs, then fours, then all eight (the first character is the lowest byte).
+    chunk = (chunk * 10 + (chunk >> 8)) & 0x00FF00FF00FF00FFu;
+    chunk = (chunk * 100 + (chunk >> 16)) & 0x0000FFFF0000FFFFu;
+    value = (chunk * 10000 + (chunk >> 32)) & 0xFFFFFFFFu;
+    return true;
+}
+
 constexpr std::uint64_t kTenTo17 = 100000000000000000u;
 constexpr std::uint64_t kTenTo18 = 1000000000000000000u;
 
@@ -82,6 +98,18 @@ bool ScaleExactly(std::uint64_t m, int binary, int decimal, std::uint64_t &quoti
         // m * 10^decimal as three 64-bit words, then shifted right by -binary: the quotient
         // is the 64 bits from there up, the rest the bits below.
         const int shift = -binary;
+        if (decimal <= 19 && shift <= 127) {
+            // The usual case: the product fits in 128 bits.
+            const U128 product =
+                static_cast<U128>(m) * static_cast<std::uint64_t>(kPowersOfTen[decimal]);
+            if (product >> shift >> 64 != 0)
+                return false;
+            quotient = static_cast<std::uint64_t>(product >> shift);
+            const U128 below = product & ((U128{1} << shift) - 1);
+            const U128 half = U128{1} << (shift - 1);
+            rest = below < half ? -1 : (below == half ? 0 : 1);
+            return true;
+        }
         if (shift > 128)
             return false;
         const U128 power = kPowersOfTen[static_cast<std::size_t>(decimal)];
@@ -130,15 +158,24 @@ bool ScaleExactly(std::uint64_t m, int binary, int decimal, std::uint64_t &quoti
     return true;
 }
 
-// The 18 significant digits of a positive normal magnitude between about 10^-20 and 2^127,
-// rounded to nearest with ties to even, and its decimal exponent E; false outside that range.
-bool EighteenDigitsExactly(Extended magnitude, char (&digits)[kFullDigits], int &exponent) {
-    struct Bits {
-        std::uint64_t significand;
-        std::uint16_t signAndExponent;
-    } bits{};
+// The 80 bits of an extended value.
+struct ExtendedBits {
+    std::uint64_t significand;
+    std::uint16_t signAndExponent;
+};
+
+ExtendedBits BitsOf(Extended value) {
+    ExtendedBits bits{};
     static_assert(sizeof(Extended) >= 10);
-    std::memcpy(&bits, &magnitude, 10);
+    std::memcpy(&bits.significand, &value, 8);
+    std::memcpy(&bits.signAndExponent, reinterpret_cast<const char *>(&value) + 8, 2);
+    return bits;
+}
+
+// The 18 significant digits of the magnitude of a normal value between about 10^-20 and
+// 2^127, rounded to nearest with ties to even, and its decimal exponent E; false for every
+// other value (zero, subnormals, infinities, NaN, encodings the x87 unit does not support).
+bool EighteenDigitsExactly(const ExtendedBits &bits, char (&digits)[kFullDigits], int &exponent) {
     const int biased = bits.signAndExponent & 0x7FFF;
     if (biased == 0 || (bits.significand >> 63) == 0)
         return false;                 // subnormal or not a normal encoding
@@ -183,11 +220,8 @@ bool EighteenDigitsExactly(Extended magnitude, char (&digits)[kFullDigits], int 
 }
 
 // The significant digits of a positive finite magnitude, correctly rounded to 18, and its
-// decimal exponent E: exactly in integer arithmetic where that fits, else by the C library's
-// exact conversion.
-void EighteenDigits(Extended magnitude, char (&digits)[kFullDigits], int &exponent) {
-    if (EighteenDigitsExactly(magnitude, digits, exponent))
-        return;
+// decimal exponent E, by the C library's exact conversion.
+void EighteenDigitsByLibrary(Extended magnitude, char (&digits)[kFullDigits], int &exponent) {
     // d.ddddddddddddddddde[+-]x
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.17Le", magnitude);
@@ -201,24 +235,31 @@ void EighteenDigits(Extended magnitude, char (&digits)[kFullDigits], int &expone
 // Appends the text of value with precision significant digits and the exponent padded to
 // padding digits.
 void AppendNumber(std::string &out, Extended value, int precision, int padding) {
-    if (std::isnan(value)) {
-        out += std::signbit(value) ? "-NAN" : "NAN";
-        return;
-    }
-    if (value == 0) {
-        out += '0';
-        return;
-    }
-    if (std::signbit(value))
-        out += '-';
-    if (std::isinf(value)) {
-        out += "INF";
-        return;
-    }
-
+    // The values that expressions produce take the exact integer conversion, which needs no
+    // classification: they are normal and finite.
+    const ExtendedBits bits = BitsOf(value);
     char digits[kFullDigits];
     int exponent = 0; // 10^(E-1) <= magnitude < 10^E
-    EighteenDigits(std::fabs(value), digits, exponent);
+    if (EighteenDigitsExactly(bits, digits, exponent)) {
+        if (bits.signAndExponent & 0x8000)
+            out += '-';
+    } else {
+        if (std::isnan(value)) {
+            out += std::signbit(value) ? "-NAN" : "NAN";
+            return;
+        }
+        if (value == 0) {
+            out += '0';
+            return;
+        }
+        if (std::signbit(value))
+            out += '-';
+        if (std::isinf(value)) {
+            out += "INF";
+            return;
+        }
+        EighteenDigitsByLibrary(std::fabs(value), digits, exponent);
+    }
     int count = kFullDigits;
     // Round to the precision by the first dropped digit.
     if (precision < count) {
@@ -239,37 +280,47 @@ void AppendNumber(std::string &out, Extended value, int precision, int padding) 
     while (count > 1 && digits[count - 1] == '0')
         --count;
 
+    // Written into a buffer first and appended in one step.
     const char separator = runtime::DecimalSeparator();
-    const auto put = [&](int from, int to) { out.append(digits + from, digits + to); };
+    char buffer[64];
+    char *p = buffer;
+    const auto put = [&](int from, int to) { p = std::copy(digits + from, digits + to, p); };
+    const auto zeros = [&](int n) { p = std::fill_n(p, n, '0'); };
     if (exponent >= -3 && exponent <= precision) {
         if (exponent <= 0) {
-            out += '0';
-            out += separator;
-            out.append(static_cast<std::size_t>(-exponent), '0');
+            *p++ = '0';
+            *p++ = separator;
+            zeros(-exponent);
             put(0, count);
         } else if (count <= exponent) {
             put(0, count);
-            out.append(static_cast<std::size_t>(exponent - count), '0');
+            zeros(exponent - count);
         } else {
             put(0, exponent);
-            out += separator;
+            *p++ = separator;
             put(exponent, count);
         }
-        return;
+    } else {
+        *p++ = digits[0];
+        if (count > 1) {
+            *p++ = separator;
+            put(1, count);
+        }
+        *p++ = 'E';
+        const int shown = exponent - 1;
+        if (shown < 0)
+            *p++ = '-';
+        char exponentDigits[8];
+        char *e = exponentDigits + sizeof exponentDigits;
+        for (int rest = shown < 0 ? -shown : shown;
+             e == exponentDigits + sizeof exponentDigits || rest != 0; rest /= 10)
+            *--e = static_cast<char>('0' + rest % 10);
+        const int length = static_cast<int>(exponentDigits + sizeof exponentDigits - e);
+        if (length < padding)
+            zeros(padding - length);
+        p = std::copy(e, exponentDigits + sizeof exponentDigits, p);
     }
-    out += digits[0];
-    if (count > 1) {
-        out += separator;
-        put(1, count);
-    }
-    out += 'E';
-    const int shown = exponent - 1;
-    if (shown < 0)
-        out += '-';
-    const std::string exponentDigits = std::to_string(shown < 0 ? -shown : shown);
-    if (static_cast<int>(exponentDigits.size()) < padding)
-        out.append(static_cast<std::size_t>(padding) - exponentDigits.size(), '0');
-    out += exponentDigits;
+    out.append(buffer, p);
 }
 
 } // namespace
@@ -302,37 +353,45 @@ Extended ParseReal(std::string_view text) {
         negative = text[i++] == '-';
 
     // The digits are accumulated one at a time in extended precision, as the text is read;
-    // the power of ten that scales them is counted apart. While the value stays below 2^64
-    // every step is exact, in an integer as in extended precision, so the integer takes
-    // those steps and the extended value goes on from it.
+    // the power of ten that scales them is counted apart. The first 19 digits stay below
+    // 10^19 < 2^64, where every step is exact, in an integer as in extended precision: the
+    // integer takes those steps, and the extended value goes on from it.
     std::uint64_t exact = 0;
-    bool inExact = true;
+    int taken = 0;
     Extended digits = 0;
     const auto take = [&](int digit) {
-        if (inExact && exact <= (~std::uint64_t{0} - 9) / 10) {
+        if (taken < 19) {
             exact = exact * 10 + static_cast<std::uint64_t>(digit);
-            return;
+        } else {
+            if (taken == 19)
+                digits = static_cast<Extended>(exact);
+            digits = digits * 10 + digit;
         }
-        if (inExact) {
-            digits = static_cast<Extended>(exact);
-            inExact = false;
+        ++taken;
+    };
+    // Eight digits at a time while they fit in the integer, then one at a time; the count
+    // of digits read comes back.
+    const auto takeRun = [&]() {
+        const std::size_t start = i;
+        std::uint64_t eight = 0;
+        while (taken + 8 <= 19 && i + 8 <= n && EightDigits(text.data() + i, eight)) {
+            exact = exact * 100000000u + eight;
+            taken += 8;
+            i += 8;
         }
-        digits = digits * 10 + digit;
+        for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i)
+            take(text[i] - '0');
+        return static_cast<long>(i - start);
     };
     long scale = 0;
-    bool any = false;
-    for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i) {
-        any = true;
-        take(text[i] - '0');
-    }
+    bool any = takeRun() > 0;
     if (i < n && text[i] == separator) {
         any = true;
-        for (++i; i < n && text[i] >= '0' && text[i] <= '9'; ++i) {
-            take(text[i] - '0');
-            --scale;
-        }
+        ++i;
+        scale = -takeRun();
     }
-    if (inExact)
+    const bool integral = taken <= 19;
+    if (integral)
         digits = static_cast<Extended>(exact);
     if (!any)
         throw invalid();
@@ -352,6 +411,15 @@ Extended ParseReal(std::string_view text) {
     if (i != n)
         throw invalid();
 
+    // At most 19 digits scaled by at most 10^27 stay far inside the range.
+    if (integral && scale >= -27 && scale <= 27) {
+        if (exact == 0)
+            return negative ? -0.0L : 0.0L;
+        const Extended power =
+            kExactPowersOfTen[static_cast<std::size_t>(scale < 0 ? -scale : scale)];
+        const Extended magnitude = scale < 0 ? digits / power : digits * power;
+        return negative ? -magnitude : magnitude;
+    }
     // Too many digits leave the extended range before any scaling.
     if (std::isinf(digits))
         throw invalid();

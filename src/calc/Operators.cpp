@@ -9,6 +9,7 @@
 #include "runtime/Faults.h"
 #include "runtime/Rounding.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -19,19 +20,20 @@ using namespace text;
 namespace {
 
 // One stage of the operator level (the operators op and otherOp, of equal precedence) in one
-// left-to-right pass. written holds the text before
-// the scan point, already rewritten; text from the scan point on is as it was. At each
-// operator of the stage, at position k of text, reduce(written, text, k) takes its left
-// operand from the end of written, its right operand from text after k, appends the value
-// to written, and returns the position in text after the right operand.
+// left-to-right pass. written holds the text before the scan point, already rewritten; text from
+// the scan point on is as it was. At each operator of the stage, at position k of text,
+// reduce(written, text, k) takes its left operand from the end of written, its right operand from
+// text after k, appends the value to written, and returns the position in text after the right
+// operand.
 template <class Reduce> void ReduceStage(std::string &text, char op, char otherOp, Reduce reduce) {
-    std::size_t k = FindEither(text, op, otherOp, 1);
+    NextOfEither operators(text, op, otherOp);
+    std::size_t k = operators.From(1);
     if (k == 0)
         return;
     std::string written;
     written.reserve(text.size());
     std::size_t next = 1;
-    for (; k != 0; k = FindEither(text, op, otherOp, next)) {
+    for (; k != 0; k = operators.From(next)) {
         AppendSpan(written, text, next, k - 1);
         next = reduce(written, text, k);
     }
@@ -180,6 +182,11 @@ std::size_t ReduceBinary(std::string &written, const std::string &text, std::siz
     return last + 1;
 }
 
+// A character that one of the stages reduces.
+bool IsStageChar(char c) {
+    return c == '[' || c == '!' || c == '^' || c == '*' || c == '/' || c == '+' || c == '~';
+}
+
 } // namespace
 
 void FoldSigns(std::string &text) {
@@ -275,8 +282,8 @@ TExtendedArray SplitArguments(const std::string &list) {
     std::size_t begin = 0;
     for (;;) {
         const std::size_t end = list.find(';', begin);
-        const std::string part =
-            list.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
+        const std::string_view part = std::string_view(list).substr(
+            begin, end == std::string::npos ? std::string::npos : end - begin);
         Extended value = 0;
         try {
             value = ParseReal(part);
@@ -291,6 +298,9 @@ TExtendedArray SplitArguments(const std::string &list) {
 }
 
 Extended EvaluateOperators(const std::string &text) {
+    // A plain number, the usual argument of a call, has nothing for any stage to do.
+    if (std::none_of(text.begin(), text.end(), IsStageChar) && text.find("--") == std::string::npos)
+        return ParseReal(text);
     std::string s = text;
     ReduceStage(s, '[', '[', ReduceCall);
     FoldSigns(s);

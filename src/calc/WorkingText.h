@@ -25,6 +25,7 @@
 
 #include "runtime/Extended.h"
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -91,14 +92,6 @@ inline std::size_t Find(const std::string &s, char c, std::size_t from = 1) {
     return p == std::string::npos ? 0 : p + 1;
 }
 
-// The 1-based position of the first a or b at or after position from; 0 when there is none.
-inline std::size_t FindEither(const std::string &s, char a, char b, std::size_t from) {
-    for (std::size_t i = from < 1 ? 1 : from; i <= s.size(); ++i)
-        if (s[i - 1] == a || s[i - 1] == b)
-            return i;
-    return 0;
-}
-
 inline std::size_t Find(const std::string &s, const std::string &what, std::size_t from) {
     if (from < 1)
         from = 1;
@@ -106,26 +99,79 @@ inline std::size_t Find(const std::string &s, const std::string &what, std::size
     return p == std::string::npos ? 0 : p + 1;
 }
 
+// The next a or b of a text that is scanned forwards only. Each character's next position is
+// found with the C library's fast search and kept until the scan passes it, so a whole pass
+// costs one search per occurrence, however far apart the two characters lie.
+class NextOfEither {
+  public:
+    NextOfEither(const std::string &s, char a, char b) : s_(s), a_(a), b_(b) {}
+
+    // The 1-based position of the first a or b at or after position from; 0 when none.
+    std::size_t From(std::size_t from) {
+        Refresh(nextA_, a_, from);
+        Refresh(nextB_, b_, from);
+        if (nextA_ == 0 || (nextB_ != 0 && nextB_ < nextA_))
+            return nextB_;
+        return nextA_;
+    }
+
+  private:
+    static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
+    void Refresh(std::size_t &next, char c, std::size_t from) {
+        if (next == kUnknown || (next != 0 && next < from))
+            next = Find(s_, c, from);
+    }
+
+    const std::string &s_;
+    char a_, b_;
+    std::size_t nextA_ = kUnknown, nextB_ = kUnknown; // 0: none left
+};
+
 // Appends value as the calculator writes it into the working text: FormatResult(false, value),
 // the value with 18 significant digits.
 void AppendValue(std::string &text, runtime::Extended value);
 
-// Character classes of the working text.
+// Character classes of the working text, looked up in one table.
+namespace classes {
+constexpr unsigned char kDigit = 1, kName = 2, kMinusPredecessor = 4, kOperand = 8, kFactor = 16;
+constexpr std::array<unsigned char, 256> kTable = [] {
+    std::array<unsigned char, 256> table{};
+    for (int c = 0; c < 256; ++c) {
+        const bool digit = c >= '0' && c <= '9';
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        table[c] = static_cast<unsigned char>(
+            (digit ? kDigit : 0) | (digit || letter || c == '_' ? kName : 0) |
+            // A '-' after one of these is a subtraction.
+            (digit || c == '!' || c == ')' || c == ',' || c == '.' ? kMinusPredecessor : 0) |
+            (digit || c == ',' || c == '.' || c == '-' || c == 'E' ? kOperand : 0) |
+            (digit || c == ',' || c == '.' ? kFactor : 0));
+    }
+    return table;
+}();
+inline bool Is(char c, unsigned char mask) {
+    return (kTable[static_cast<unsigned char>(c)] & mask) != 0;
+}
+} // namespace classes
+
 inline bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
+    return classes::Is(c, classes::kDigit);
 }
+// A digit, an ASCII letter or "_".
 inline bool IsNameChar(char c) {
-    return IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    return classes::Is(c, classes::kName);
 }
-// A '-' after one of these is a subtraction.
+// "!", ")", ",", "." or a digit: a "-" after one of these is a subtraction.
 inline bool IsMinusPredecessor(char c) {
-    return c == '!' || c == ')' || c == ',' || c == '.' || IsDigit(c);
+    return classes::Is(c, classes::kMinusPredecessor);
 }
+// A digit, ",", ".", "-" or "E": what the operands of "*", "/", "+", "~" and the right
+// operand of "^" are made of.
 inline bool IsOperandChar(char c) {
-    return IsDigit(c) || c == ',' || c == '.' || c == '-' || c == 'E';
+    return classes::Is(c, classes::kOperand);
 }
+// A digit, "," or ".": what the left operand of "!" and "^" is made of.
 inline bool IsFactorChar(char c) {
-    return IsDigit(c) || c == ',' || c == '.';
+    return classes::Is(c, classes::kFactor);
 }
 
 } // namespace calc::text

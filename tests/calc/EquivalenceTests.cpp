@@ -153,6 +153,39 @@ TEST_P(NumberTextEquivalence, SubnormalsAndBothEndsOfTheRange) {
     }
 }
 
+// Texts of numbers as the working text holds them and as players type them, with slips: the
+// same value, or a failure for both.
+TEST_P(NumberTextEquivalence, ReadingRandomNumberTexts) {
+    static const char *const pieces[] = {"0",  "1",  "9",   "5",    "00",   "123456789", "99999999",
+                                         ".",  ",",  "E",   "e",    "-",    "+",         " ",
+                                         "E-", "E+", "500", "4932", "4951", "x",         "\t"};
+    for (long i = 0; i < Draws() / 2; ++i) {
+        std::string text;
+        for (int count = static_cast<int>(random() % 8) + 1; count > 0; --count)
+            text += random() % 3 == 0
+                        ? pieces[random() % std::size(pieces)]
+                        : std::string(random() % 25, static_cast<char>('0' + random() % 10));
+        Extended now = 0, before = 0;
+        bool nowFails = false, beforeFails = false;
+        try {
+            now = ParseReal(text);
+        } catch (const runtime::EConvertError &) {
+            nowFails = true;
+        }
+        try {
+            before = reference::ParseReal(text);
+        } catch (const runtime::EConvertError &) {
+            beforeFails = true;
+        }
+        if (nowFails != beforeFails || (!nowFails && !SameBits(now, before))) {
+            ADD_FAILURE() << "'" << text << "': " << Bits(now) << " " << nowFails << " but before "
+                          << Bits(before) << " " << beforeFails;
+            if (++failures > 20)
+                return;
+        }
+    }
+}
+
 CALC_BOTH_SEPARATORS(NumberTextEquivalence);
 
 // Random expressions: numbers, named values, every operator, the three kinds of brackets,
