@@ -55,7 +55,7 @@ void SubstituteNamedValues(std::string &s) {
 void MarkBinaryMinus(std::string &s) {
     for (std::size_t i = 2; i <= s.size(); ++i)
         if (At(s, i) == '-' && IsMinusPredecessor(At(s, i - 1)))
-            s[i - 1] = '~';
+            Put(s, i, '~');
 }
 
 // The group from the "(" at open to the end of written, after a function name: its
@@ -64,21 +64,22 @@ void MarkBinaryMinus(std::string &s) {
 void ReduceCallGroup(std::string &written, std::size_t open, bool brace) {
     const std::string inside = Span(written, open + 1, written.size());
     std::vector<std::string> parts;
-    std::size_t begin = 0;
+    std::size_t begin = 1;
     int depth = 0;
-    for (std::size_t i = 0; i < inside.size(); ++i) {
-        if (inside[i] == '[') {
+    for (std::size_t i = 1; i <= inside.size(); ++i) {
+        const char c = At(inside, i);
+        if (c == '[') {
             ++depth;
-        } else if (inside[i] == ']' && depth > 0) {
+        } else if (c == ']' && depth > 0) {
             --depth;
-        } else if (inside[i] == ';' && depth == 0) {
-            parts.push_back(inside.substr(begin, i - begin));
+        } else if (c == ';' && depth == 0) {
+            parts.push_back(Span(inside, begin, i - 1));
             begin = i + 1;
         }
     }
     // A ";" at the very end adds no part; an empty part anywhere else fails when read.
-    if (begin == 0 || begin < inside.size())
-        parts.push_back(inside.substr(begin));
+    if (begin == 1 || begin <= inside.size())
+        parts.push_back(Span(inside, begin, inside.size()));
     std::string list;
     for (const std::string &part : parts) {
         AppendValue(list, EvaluateOperators(part));

@@ -47,8 +47,7 @@ template <class Reduce> void ReduceStage(std::string &text, char op, char otherO
 std::string_view LeftFactor(std::string &written, std::size_t &start) {
     const std::size_t last = written.size();
     if (At(written, last) == '}') {
-        const std::size_t open =
-            last >= 2 ? written.rfind('{', last - 2) + 1 : 0; // npos + 1 is 0: none
+        const std::size_t open = FindLast(written, '{', last - 1);
         if (open == 0)
             throw runtime::EConvertError("'" + written + "' holds a value group without its start");
         Delete(written, last);
@@ -190,31 +189,31 @@ bool IsStageChar(char c) {
 } // namespace
 
 void FoldSigns(std::string &text) {
-    if (text.find("--") != std::string::npos) {
+    if (Find(text, "--", 1) != 0) {
         // Replacing the first "--" again and again pairs the minus signs from the left.
         std::string folded;
         folded.reserve(text.size());
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == '-' && i + 1 < text.size() && text[i + 1] == '-') {
+        for (std::size_t i = 1; i <= text.size(); ++i) {
+            if (At(text, i) == '-' && At(text, i + 1) == '-') {
                 folded += '+';
                 ++i;
             } else {
-                folded += text[i];
+                folded += At(text, i);
             }
         }
         text.swap(folded);
     }
-    if (text.find("++") != std::string::npos) {
+    if (Find(text, "++", 1) != 0) {
         // Replacing the first "++" again and again leaves one "+" of every run.
         std::string folded;
         folded.reserve(text.size());
-        for (std::size_t i = 0; i < text.size(); ++i)
-            if (text[i] != '+' || folded.empty() || folded.back() != '+')
-                folded += text[i];
+        for (std::size_t i = 1; i <= text.size(); ++i)
+            if (At(text, i) != '+' || At(folded, folded.size()) != '+')
+                folded += At(text, i);
         text.swap(folded);
     }
-    if (!text.empty() && text[0] == '+')
-        text.erase(0, 1);
+    if (At(text, 1) == '+')
+        Delete(text, 1);
 }
 
 Extended AritOp(TArithOperation operation, Extended left, Extended right) {
@@ -279,19 +278,17 @@ Extended Factorial(Extended x, const std::string &detail) {
 
 TExtendedArray SplitArguments(const std::string &list) {
     TExtendedArray values;
-    std::size_t begin = 0;
+    std::size_t begin = 1;
     for (;;) {
-        const std::size_t end = list.find(';', begin);
-        const std::string_view part = std::string_view(list).substr(
-            begin, end == std::string::npos ? std::string::npos : end - begin);
+        const std::size_t end = Find(list, ';', begin); // 0: the last part
         Extended value = 0;
         try {
-            value = ParseReal(part);
+            value = ParseReal(View(list, begin, end == 0 ? list.size() : end - 1));
         } catch (const runtime::EConvertError &) {
             RaiseCalcError(errNotReal, "");
         }
         values.push_back(value);
-        if (end == std::string::npos)
+        if (end == 0)
             return values;
         begin = end + 1;
     }
@@ -299,7 +296,7 @@ TExtendedArray SplitArguments(const std::string &list) {
 
 Extended EvaluateOperators(const std::string &text) {
     // A plain number, the usual argument of a call, has nothing for any stage to do.
-    if (std::none_of(text.begin(), text.end(), IsStageChar) && text.find("--") == std::string::npos)
+    if (std::none_of(text.begin(), text.end(), IsStageChar) && Find(text, "--", 1) == 0)
         return ParseReal(text);
     std::string s = text;
     ReduceStage(s, '[', '[', ReduceCall);

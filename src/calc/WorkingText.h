@@ -68,6 +68,11 @@ inline void ReplaceSpan(std::string &s, std::size_t first, std::size_t last,
     s.replace(first - 1, last - first + 1, with);
 }
 
+// Writes c at position i.
+inline void Put(std::string &s, std::size_t i, char c) {
+    s[i - 1] = c;
+}
+
 // Removes the characters from position pos to the end.
 inline void CutFrom(std::string &s, std::size_t pos) {
     s.resize(pos - 1);
@@ -89,6 +94,14 @@ inline std::size_t Find(const std::string &s, char c, std::size_t from = 1) {
     if (from < 1)
         from = 1;
     const std::size_t p = s.find(c, from - 1);
+    return p == std::string::npos ? 0 : p + 1;
+}
+
+// The 1-based position of the last c at or before position upTo; 0 when there is none.
+inline std::size_t FindLast(const std::string &s, char c, std::size_t upTo) {
+    if (upTo < 1)
+        return 0;
+    const std::size_t p = s.rfind(c, upTo - 1);
     return p == std::string::npos ? 0 : p + 1;
 }
 
