@@ -86,9 +86,8 @@ void ReduceCallGroup(std::string &written, std::size_t open, bool brace) {
         list += ';';
     }
     list.pop_back();
-    std::size_t nameStart = open - 1;
-    while (nameStart > 1 && IsNameChar(At(written, nameStart - 1)))
-        --nameStart;
+    // The name is the run of name characters that ends just before the "(".
+    const std::size_t nameStart = RunStart(written, open - 2, IsNameChar);
     CutFrom(written, open);
     written += '[';
     written += list;

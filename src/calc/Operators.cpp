@@ -59,10 +59,7 @@ std::string_view LeftFactor(std::string &written, std::size_t &start) {
         start = 1;
         return {};
     }
-    std::size_t j = last - 1;
-    while (j >= 1 && IsFactorChar(At(written, j)))
-        --j;
-    start = j + 1;
+    start = RunStart(written, last - 1, IsFactorChar);
     return View(written, start, last);
 }
 
@@ -74,10 +71,7 @@ std::string_view LeftOperand(const std::string &written, std::size_t &start) {
         start = 1;
         return {};
     }
-    std::size_t j = last - 1;
-    while (j >= 1 && IsOperandChar(At(written, j)))
-        --j;
-    start = j + 1;
+    start = RunStart(written, last - 1, IsOperandChar);
     return View(written, start, last);
 }
 
@@ -97,23 +91,16 @@ std::string_view RightOperand(const std::string &s, std::size_t k, std::size_t &
             return View(s, k + 2, close - 1);
         }
     }
-    std::size_t j = k + 2;
-    while (j <= n && IsOperandChar(At(s, j)))
-        ++j;
-    last = j - 1;
+    last = RunEnd(s, k + 2, IsOperandChar);
     return View(s, k + 1, last);
 }
 
 // Replaces every evaluated call, name "[" list "]", by its value. Without a "]" the last
 // character of the text stands in for it.
 std::size_t ReduceCall(std::string &written, const std::string &text, std::size_t k) {
-    std::size_t start = written.size() + 1; // where the name begins
-    if (!written.empty()) {
-        std::size_t j = written.size() - 1;
-        while (j >= 1 && IsNameChar(At(written, j)))
-            --j;
-        start = j + 1;
-    }
+    // The name: the last character before the "[" and the name characters before it.
+    const std::size_t start =
+        written.empty() ? 1 : RunStart(written, written.size() - 1, IsNameChar);
     const std::string name = Span(written, start, written.size());
     std::size_t end = Find(text, ']', k + 1);
     if (end == 0)

@@ -140,6 +140,23 @@ class NextOfEither {
     std::size_t nextA_ = kUnknown, nextB_ = kUnknown; // 0: none left
 };
 
+// Where the run of characters of a class that ends at position last begins: 1 past the first
+// character before it that is not of the class, or 1. last + 1 when there is no such run.
+template <class Class> std::size_t RunStart(const std::string &s, std::size_t last, Class inClass) {
+    while (last >= 1 && inClass(s[last - 1]))
+        --last;
+    return last + 1;
+}
+
+// Where the run of characters of a class that begins at position first ends: 1 before the
+// first character after it that is not of the class, or the end of the text. first - 1 when
+// there is no such run.
+template <class Class> std::size_t RunEnd(const std::string &s, std::size_t first, Class inClass) {
+    while (first >= 1 && first <= s.size() && inClass(s[first - 1]))
+        ++first;
+    return first - 1;
+}
+
 // Appends value as the calculator writes it into the working text: FormatResult(false, value),
 // the value with 18 significant digits.
 void AppendValue(std::string &text, runtime::Extended value);
