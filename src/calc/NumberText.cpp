@@ -127,9 +127,14 @@ bool ScaleExactly(std::uint64_t m, int binary, int decimal, std::uint64_t &quoti
                 value |= words[word + 1] << (64 - offset);
             return value;
         };
-        if (shift + 64 > 192 && bits(shift) >> (192 - shift) != 0)
-            return false;
-        quotient = shift == 192 ? 0 : bits(shift);
+        // The quotient must fit in 64 bits: nothing may be set from bit shift + 64 on.
+        for (int word = 2; word >= 0; --word)
+            if (words[word] != 0) {
+                if (64 * word + 63 - __builtin_clzll(words[word]) >= shift + 64)
+                    return false;
+                break;
+            }
+        quotient = bits(shift);
         const bool half = bit(shift - 1) != 0;
         bool below = false;
         for (int word = 0; word * 64 < shift - 1 && !below; ++word) {
@@ -141,8 +146,9 @@ bool ScaleExactly(std::uint64_t m, int binary, int decimal, std::uint64_t &quoti
         rest = !half ? -1 : (below ? 1 : 0);
         return true;
     }
-    // An integer divided by a power of ten, or m divided by 10^-decimal * 2^-binary.
-    if (binary > 63 || (binary < 0 && (decimal >= 0 || -binary > 4)))
+    // An integer of up to 127 bits divided by a power of ten, or m divided by a small power of
+    // ten times a small power of two.
+    if (decimal > 0 || binary > 63 || binary < -4 || (binary < 0 && decimal < -19))
         return false;
     const U128 numerator = static_cast<U128>(m) << (binary > 0 ? binary : 0);
     const U128 denominator = kPowersOfTen[static_cast<std::size_t>(-decimal)]
