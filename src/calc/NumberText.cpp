@@ -48,27 +48,21 @@ void DigitsSetting(bool useDigits, int &precision, int &padding) {
 
 __extension__ typedef unsigned __int128 U128;
 
-// 10^0 to 10^38, the powers that fit in 128 bits.
-constexpr std::array<U128, 39> kPowersOfTen = [] {
-    std::array<U128, 39> powers{};
-    U128 power = 1;
-    for (U128 &entry : powers) {
+// 10^0 to 10^(count - 1), computed by repeated multiplication (each step exact for the tables
+// below).
+template <class T, std::size_t count> constexpr std::array<T, count> PowersOfTen() {
+    std::array<T, count> powers{};
+    T power = 1;
+    for (T &entry : powers) {
         entry = power;
         power *= 10;
     }
     return powers;
-}();
+}
 
-// 10^0 to 10^27, each exact in extended precision.
-constexpr std::array<Extended, 28> kExactPowersOfTen = [] {
-    std::array<Extended, 28> powers{};
-    Extended power = 1;
-    for (Extended &entry : powers) {
-        entry = power;
-        power *= 10;
-    }
-    return powers;
-}();
+// The powers that fit in 128 bits, and those that are exact in extended precision.
+constexpr auto kPowersOfTen = PowersOfTen<U128, 39>();
+constexpr auto kExactPowersOfTen = PowersOfTen<Extended, 28>();
 
 // Whether the 8 characters at p are all digits; if so, their value.
 bool EightDigits(const char *p, std::uint64_t &value) {

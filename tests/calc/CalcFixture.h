@@ -68,10 +68,14 @@ class CalcFixture : public ::testing::Test {
             });
     }
 
-    static EvalOutcome Eval(const std::string &text) {
+    static EvalOutcome Eval(const std::string &text) { return EvalWith(text, EvaluateExpression); }
+
+    // The same with another evaluator (the previous implementation, for equivalence).
+    template <class Evaluate>
+    static EvalOutcome EvalWith(const std::string &text, Evaluate evaluate) {
         EvalOutcome outcome;
         try {
-            outcome.value = EvaluateExpression(text);
+            outcome.value = evaluate(text);
         } catch (const runtime::EAbort &) {
             outcome.aborted = true;
         }

@@ -285,22 +285,11 @@ class ExpressionEquivalence : public CalcFixtureSep {
     template <class Evaluate> Run Twice(const std::string &text, Evaluate evaluate) {
         Reset(GetParam());
         Run run;
-        run.first = Outcome(text, evaluate);
+        run.first = EvalWith(text, evaluate);
         run.message = FirstErrorMessage;
-        run.second = Outcome(text, evaluate);
+        run.second = EvalWith(text, evaluate);
         run.variables = Variables;
         return run;
-    }
-    template <class Evaluate>
-    static EvalOutcome Outcome(const std::string &text, Evaluate evaluate) {
-        EvalOutcome outcome;
-        try {
-            outcome.value = evaluate(text);
-        } catch (const runtime::EAbort &) {
-            outcome.aborted = true;
-        }
-        outcome.error = FirstError;
-        return outcome;
     }
     static bool Same(const EvalOutcome &a, const EvalOutcome &b) {
         return SameBits(a.value, b.value) && a.error == b.error && a.aborted == b.aborted;
