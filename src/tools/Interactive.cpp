@@ -231,9 +231,7 @@ void RunInteractive(Session &session, bool keepHistory) {
     struct sigaction previous {};
     sigaction(SIGINT, &terminal.onInterrupt, &previous);
 
-    std::fprintf(rl_outstream,
-                 "quintara-calc %s: the calculator of Quintara. Tab completes names, 'help' "
-                 "explains the language, Ctrl-D quits.\n",
+    std::fprintf(rl_outstream, "quintara-calc %s - 'help' explains the language, Ctrl-D quits.\n",
                  Version());
     rl_callback_handler_install(kPrompt, OnLine);
     while (!terminal.done) {
