@@ -143,6 +143,23 @@ void Evaluate(const std::string &line) {
     sigaction(SIGINT, &terminal.onInterrupt, nullptr);
 }
 
+// Returns false when the line ends the session.
+bool HandleLine(const std::string &line) {
+    const std::string word = Trimmed(line);
+    if (word.empty())
+        return true;
+    Remember(line);
+    if (word == "quit" || word == "exit")
+        return false;
+    if (word == "help" || word == "functions") {
+        std::fputs((word == "help" ? InteractiveHelpText() : FunctionTable()).c_str(), stdout);
+        std::fflush(stdout);
+    } else {
+        Evaluate(line);
+    }
+    return true;
+}
+
 void OnLine(char *typed) {
     if (typed == nullptr) { // Ctrl-D on an empty line
         std::fputc('\n', rl_outstream);
@@ -150,23 +167,20 @@ void OnLine(char *typed) {
         rl_callback_handler_remove();
         return;
     }
-    const std::string line = typed;
+    const std::string text = typed;
     std::free(typed);
-    const std::string word = Trimmed(line);
-    if (word.empty())
-        return;
-    Remember(line);
-    if (word == "quit" || word == "exit") {
-        terminal.done = true;
-        rl_callback_handler_remove();
-    } else if (word == "help") {
-        std::fputs(InteractiveHelpText().c_str(), stdout);
-        std::fflush(stdout);
-    } else if (word == "functions") {
-        std::fputs(FunctionTable().c_str(), stdout);
-        std::fflush(stdout);
-    } else {
-        Evaluate(line);
+    // A pasted block arrives as one line with its line breaks in it: each of its lines
+    // counts on its own.
+    for (std::size_t start = 0; start <= text.size();) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos)
+            end = text.size();
+        if (!HandleLine(text.substr(start, end - start))) {
+            terminal.done = true;
+            rl_callback_handler_remove();
+            return;
+        }
+        start = end + 1;
     }
 }
 

@@ -222,6 +222,19 @@ TEST(CalcConsoleAtATerminal, CtrlCDropsTheLineBeingTyped) {
     EXPECT_EQ(terminal.ExitStatus(), -1);
 }
 
+TEST(CalcConsoleAtATerminal, EvaluatesEachLineOfAPastedBlock) {
+    const TempDir dir;
+    Terminal terminal(dir.path, "--sep .", "XDG_STATE_HOME=" + dir.path + "/state");
+    ASSERT_TRUE(terminal.WaitForLast(">")) << Dump(terminal);
+    const std::string block = dir.path + "/block";
+    std::ofstream(block) << "1+1\n\n2*Ans\r\n";
+    terminal.Paste(block);
+    terminal.Keys("Enter");
+    ASSERT_TRUE(terminal.WaitForCount("4", 1)) << Dump(terminal);
+    EXPECT_EQ(terminal.Count("2"), 1);
+    EXPECT_EQ(ReadFile(dir.path + "/state/quintara/calc_history"), "1+1\n2*Ans\n");
+}
+
 // Input that no person types never crashes the line editor, and the session goes on.
 TEST(CalcConsoleAtATerminal, SurvivesHostileInput) {
     const TempDir dir;
