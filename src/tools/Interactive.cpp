@@ -34,9 +34,14 @@ constexpr const char *kPrompt = "> ";
 constexpr const char *kWordBreaks = " \t\n\"'`!#$%&()*+,-./:;<=>?@[\\]^{|}~";
 
 volatile std::sig_atomic_t interrupted = 0;
+volatile std::sig_atomic_t resized = 0;
 
 void OnInterrupt(int) {
     interrupted = 1;
+}
+
+void OnResize(int) {
+    resized = 1;
 }
 
 // readline's callbacks carry no context of their own.
@@ -45,8 +50,10 @@ struct Terminal {
     std::string historyPath;
     bool historyWarned = false;
     bool done = false;
-    sigset_t blockInterrupt{};
+    sigset_t interrupt{};
+    sigset_t handledSignals{}; // blocked but while waiting for a key
     struct sigaction onInterrupt {};
+    struct sigaction onResize {};
 };
 Terminal terminal;
 
@@ -137,9 +144,9 @@ void Evaluate(const std::string &line) {
     struct sigaction byDefault {};
     byDefault.sa_handler = SIG_DFL;
     sigaction(SIGINT, &byDefault, nullptr);
-    sigprocmask(SIG_UNBLOCK, &terminal.blockInterrupt, nullptr);
+    sigprocmask(SIG_UNBLOCK, &terminal.interrupt, nullptr);
     terminal.session->EvaluateAndPrint(line);
-    sigprocmask(SIG_BLOCK, &terminal.blockInterrupt, nullptr);
+    sigprocmask(SIG_BLOCK, &terminal.interrupt, nullptr);
     sigaction(SIGINT, &terminal.onInterrupt, nullptr);
 }
 
@@ -233,17 +240,26 @@ void RunInteractive(Session &session, bool keepHistory) {
     rl_attempted_completion_function = Complete;
     rl_completer_word_break_characters = const_cast<char *>(kWordBreaks);
     rl_catch_signals = 0;
+    rl_catch_sigwinch = 0;
     LoadHistory();
 
-    sigemptyset(&terminal.blockInterrupt);
-    sigaddset(&terminal.blockInterrupt, SIGINT);
+    // The two signals arrive only while the loop waits for a key, where it handles them.
+    sigemptyset(&terminal.interrupt);
+    sigaddset(&terminal.interrupt, SIGINT);
+    terminal.handledSignals = terminal.interrupt;
+    sigaddset(&terminal.handledSignals, SIGWINCH);
     sigset_t waiting;
-    sigprocmask(SIG_BLOCK, &terminal.blockInterrupt, &waiting);
+    sigprocmask(SIG_BLOCK, &terminal.handledSignals, &waiting);
     sigdelset(&waiting, SIGINT);
+    sigdelset(&waiting, SIGWINCH);
     terminal.onInterrupt.sa_handler = OnInterrupt;
     sigemptyset(&terminal.onInterrupt.sa_mask);
     struct sigaction previous {};
     sigaction(SIGINT, &terminal.onInterrupt, &previous);
+    terminal.onResize.sa_handler = OnResize;
+    sigemptyset(&terminal.onResize.sa_mask);
+    struct sigaction previousResize {};
+    sigaction(SIGWINCH, &terminal.onResize, &previousResize);
 
     std::fprintf(rl_outstream, "quintara-calc %s - 'help' explains the language, Ctrl-D quits.\n",
                  Version());
@@ -252,6 +268,10 @@ void RunInteractive(Session &session, bool keepHistory) {
         pollfd input{STDIN_FILENO, POLLIN, 0};
         const int ready = ppoll(&input, 1, nullptr, &waiting);
         if (ready < 0 && errno == EINTR) {
+            if (resized != 0) {
+                resized = 0;
+                rl_resize_terminal();
+            }
             if (interrupted != 0) {
                 interrupted = 0;
                 DropLine();
@@ -266,7 +286,8 @@ void RunInteractive(Session &session, bool keepHistory) {
         rl_callback_handler_remove();
     clear_history();
     sigaction(SIGINT, &previous, nullptr);
-    sigprocmask(SIG_UNBLOCK, &terminal.blockInterrupt, nullptr);
+    sigaction(SIGWINCH, &previousResize, nullptr);
+    sigprocmask(SIG_UNBLOCK, &terminal.handledSignals, nullptr);
     session.Flush();
 }
 
