@@ -47,7 +47,7 @@ std::string ToCalculatorText(const std::string &line) {
     return out;
 }
 
-bool Session::EvaluateAndPrint(const std::string &line) {
+void Session::EvaluateAndPrint(const std::string &line) {
     calc::Extended value = 0;
     bool aborted = false;
     try {
@@ -78,7 +78,6 @@ bool Session::EvaluateAndPrint(const std::string &line) {
         std::fflush(err_);
         anyFailed_ = true;
     }
-    return !failed;
 }
 
 void Session::Flush() {

@@ -15,13 +15,10 @@ class Session {
     Session(std::FILE *out, std::FILE *err, bool raw, bool flushEachLine);
 
     // Evaluates one line (UTF-8 from the user) and prints its result and its error, if any.
-    // Returns false when the evaluation reported an error or aborted.
-    bool EvaluateAndPrint(const std::string &line);
+    void EvaluateAndPrint(const std::string &line);
 
     void Flush();
-    // Whether any evaluation so far reported an error or aborted.
-    bool AnyFailed() const { return anyFailed_; }
-    // 0, or 1 when an evaluation failed.
+    // 0, or 1 when an evaluation so far reported an error or aborted.
     int ExitStatus() const { return anyFailed_ ? 1 : 0; }
 
   private:
