@@ -1,52 +1,43 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// quintara-calc: evaluates each line of standard input, or each argument, with the game's
-// calculator and prints the results as the game shows them.
+// quintara-calc: evaluates each argument, each line of standard input, or each line typed
+// at its prompt, with the game's calculator, and prints the results as the game shows them.
 #include "calc/CalcFuncs.h"
 #include "calc/CalcVars.h"
-#include "calc/NumCalc.h"
 
-#include "runtime/Cp1252.h"
 #include "runtime/DecimalSeparator.h"
 #include "runtime/ErrorBox.h"
-#include "runtime/Faults.h"
 #include "runtime/Random.h"
 
+#include "tools/Batch.h"
+#include "tools/Interactive.h"
+#include "tools/Reference.h"
+#include "tools/Session.h"
+
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <iostream>
+#include <cstring>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
 
-constexpr const char *kUsage =
-    "Usage: quintara-calc [--raw] [--sep CHAR] [--seed N] [--] [EXPRESSION...]\n"
-    "\n"
-    "Evaluates each EXPRESSION, or else each line of standard input, in one session:\n"
-    "Ans, x, y, r and Theta carry from one expression to the next.\n"
-    "Each result is printed with the precision of _digits (12 digits). When an\n"
-    "evaluation meets an error, its message is printed on standard error; an\n"
-    "evaluation that aborts prints nothing on standard output for its line.\n"
-    "\n"
-    "Input is Windows-1252; the UTF-8 signs \xC3\x97 and \xC2\xB7 are read as multiplication.\n"
-    "\n"
-    "Options:\n"
-    "  --raw       print, tab-separated, the value with 18 digits, the value as shown,\n"
-    "              the first error code (-1 for none) and 1 if the evaluation aborted\n"
-    "              (the values are then ABORT), else 0\n"
-    "  --sep CHAR  decimal separator, '.' or ',' (default: from the locale)\n"
-    "  --seed N    seed of the random numbers (default: from the clock)\n"
-    "  --help      show this text\n";
-
 struct Options {
     bool raw = false;
+    bool keepHistory = true;
     std::vector<std::string> expressions;
 };
 
 int BadUsage(const std::string &message) {
-    std::cerr << "quintara-calc: " << message << "\nTry 'quintara-calc --help'.\n";
+    std::fprintf(stderr, "quintara-calc: %s\nTry 'quintara-calc --help'.\n", message.c_str());
     return 2;
+}
+
+int Print(const std::string &text) {
+    std::fputs(text.c_str(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 2;
 }
 
 bool ParseSeed(const std::string &text, std::uint64_t &seed) {
@@ -64,49 +55,6 @@ bool ParseSeed(const std::string &text, std::uint64_t &seed) {
     return true;
 }
 
-// The two UTF-8 multiplication signs become their Windows-1252 bytes; all else stays.
-std::string ToCalculatorText(std::string line) {
-    std::string out;
-    out.reserve(line.size());
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (i + 1 < line.size() && line[i] == '\xC3' && line[i + 1] == '\x97') {
-            out += '\xD7';
-            ++i;
-        } else if (i + 1 < line.size() && line[i] == '\xC2' && line[i + 1] == '\xB7') {
-            out += '\xB7';
-            ++i;
-        } else {
-            out += line[i];
-        }
-    }
-    return out;
-}
-
-void EvaluateLine(const std::string &line, bool raw) {
-    calc::Extended value = 0;
-    bool aborted = false;
-    try {
-        value = calc::EvaluateExpression(ToCalculatorText(line));
-    } catch (const runtime::EAbort &) {
-        aborted = true;
-    }
-    if (raw) {
-        if (aborted)
-            std::cout << "ABORT\tABORT";
-        else
-            std::cout << calc::FormatResult(false, value) << '\t'
-                      << calc::FormatResult(true, value);
-        std::cout << '\t' << calc::FirstError << '\t' << (aborted ? 1 : 0) << '\n';
-    } else if (!aborted) {
-        std::cout << calc::FormatResult(true, value) << '\n';
-    }
-    std::cout.flush();
-    if (calc::FirstError >= 0)
-        std::cerr << runtime::Cp1252ToUtf8(calc::FirstErrorMessage) << '\n';
-    if (aborted)
-        std::cerr << "(aborted: a second error in the same expression)\n";
-}
-
 } // namespace
 
 int main(int argc, char **argv) {
@@ -114,31 +62,56 @@ int main(int argc, char **argv) {
     bool seeded = false;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (optionsEnded || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
-            // An expression may begin with a single minus sign, as in -7.
-            options.expressions.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--help") {
-            std::cout << kUsage;
-            return 0;
-        } else if (arg == "--raw") {
-            options.raw = true;
-        } else if (arg == "--sep") {
+        std::string arg = argv[i];
+        // --sep=, and --seed=7 are read as --sep , and --seed 7.
+        std::string attached;
+        bool hasAttached = false;
+        if (!optionsEnded && arg.compare(0, 2, "--") == 0 && arg.find('=') != std::string::npos) {
+            attached = arg.substr(arg.find('=') + 1);
+            arg.resize(arg.find('='));
+            hasAttached = true;
+        }
+        const auto value = [&](std::string &out) {
+            if (hasAttached) {
+                out = attached;
+                return true;
+            }
             if (i + 1 >= argc)
+                return false;
+            out = argv[++i];
+            return true;
+        };
+        if (optionsEnded || ((arg.size() < 2 || arg.compare(0, 2, "--") != 0) && arg != "-h")) {
+            // An expression may begin with a single minus sign, as in -7.
+            options.expressions.push_back(argv[i]);
+        } else if (arg == "--" && !hasAttached) {
+            optionsEnded = true;
+        } else if (arg == "--sep") {
+            std::string sep;
+            if (!value(sep))
                 return BadUsage("--sep needs a separator, '.' or ','");
-            const std::string sep = argv[++i];
             if (sep != "." && sep != ",")
                 return BadUsage("invalid separator '" + sep + "': use '.' or ','");
             runtime::SetDecimalSeparator(sep[0]);
         } else if (arg == "--seed") {
+            std::string text;
             std::uint64_t seed = 0;
-            if (i + 1 >= argc || !ParseSeed(argv[i + 1], seed))
+            if (!value(text) || !ParseSeed(text, seed))
                 return BadUsage("--seed needs a non-negative whole number");
-            ++i;
             runtime::RandSeed(seed);
             seeded = true;
+        } else if (hasAttached) {
+            return BadUsage("option '" + arg + "' takes no value");
+        } else if (arg == "--help" || arg == "-h") {
+            return Print(tools::HelpText());
+        } else if (arg == "--version") {
+            return Print(std::string("quintara-calc ") + tools::Version() + "\n");
+        } else if (arg == "--functions") {
+            return Print(tools::FunctionTable());
+        } else if (arg == "--raw") {
+            options.raw = true;
+        } else if (arg == "--no-history") {
+            options.keepHistory = false;
         } else {
             return BadUsage("unknown option '" + arg + "'");
         }
@@ -150,16 +123,23 @@ int main(int argc, char **argv) {
     calc::InitVariables();
     calc::InitFunctions();
 
-    if (!options.expressions.empty()) {
-        for (const std::string &expression : options.expressions)
-            EvaluateLine(expression, options.raw);
-        return 0;
+    const bool interactive = options.expressions.empty() && isatty(STDIN_FILENO) != 0;
+    const bool toTerminal = isatty(STDOUT_FILENO) != 0;
+    if (!toTerminal)
+        std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
+    tools::Session session(stdout, stderr, options.raw, toTerminal);
+    if (interactive) {
+        tools::RunInteractive(session, options.keepHistory);
+    } else if (!options.expressions.empty()) {
+        tools::EvaluateArguments(session, options.expressions);
+    } else if (!tools::EvaluateLines(session, STDIN_FILENO)) {
+        std::fprintf(stderr, "quintara-calc: cannot read standard input: %s\n",
+                     std::strerror(errno));
+        return 2;
     }
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        EvaluateLine(line, options.raw);
+    if (std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "quintara-calc: cannot write the results: %s\n", std::strerror(errno));
+        return 2;
     }
-    return 0;
+    return session.ExitStatus();
 }

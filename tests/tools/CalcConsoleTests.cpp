@@ -1,15 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The calculator console, run as a real process: results, errors, aborts, options.
+// The calculator console, run as a real process: results, errors, aborts, options, exit
+// status, the reference texts and how it behaves in a pipe.
+#include "ConsoleTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <poll.h>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -19,8 +28,10 @@ struct ConsoleRun {
     int status = -1;
 };
 
-// Runs the console with the arguments (already shell-quoted) and the given standard input.
-ConsoleRun Console(const std::string &arguments, const std::string &input = "") {
+// Runs the console with the arguments (already shell-quoted) and the given standard input;
+// environment, when given, is a list of NAME=value words put before the program.
+ConsoleRun Console(const std::string &arguments, const std::string &input = "",
+                   const std::string &environment = "") {
     char inName[] = "/tmp/quintara-calc-in-XXXXXX";
     char errName[] = "/tmp/quintara-calc-err-XXXXXX";
     const int inFd = mkstemp(inName);
@@ -30,8 +41,9 @@ ConsoleRun Console(const std::string &arguments, const std::string &input = "") 
     EXPECT_EQ(write(inFd, input.data(), input.size()), static_cast<ssize_t>(input.size()));
     close(inFd);
     close(errFd);
-    const std::string command =
-        std::string("'") + QUINTARA_CALC_PATH + "' " + arguments + " <" + inName + " 2>" + errName;
+    const std::string command = (environment.empty() ? "" : "env " + environment + " ") + "'" +
+                                QUINTARA_CALC_PATH + "' " + arguments + " <" + inName + " 2>" +
+                                errName;
     ConsoleRun run;
     FILE *pipe = popen(command.c_str(), "r");
     EXPECT_NE(pipe, nullptr);
@@ -55,15 +67,83 @@ TEST(CalcConsole, PrintsEachLineAsTheGameShowsIt) {
     EXPECT_EQ(run.status, 0);
 }
 
-TEST(CalcConsole, ReportsTheFirstErrorInUtf8AndAbortsSilently) {
+TEST(CalcConsole, ReportsTheFirstErrorInEnglishAndUtf8AndAbortsSilently) {
     const ConsoleRun run = Console("--sep .", "1/0\n2.5!+2.5!\nsin(1;2)\n");
     EXPECT_EQ(run.out, "0\n0\n");
-    EXPECT_EQ(run.err, "Division med noll.\n"
+    EXPECT_EQ(run.err, "error: division by zero (errDivisionByZero): Division med noll.\n"
+                       "error: a natural number (0, 1, 2, ...) was expected (errNaturalExpected): "
                        "Ett naturligt tal f\xC3\xB6rv\xC3\xA4ntades som argument till funktionen "
                        "fact.\n"
                        "(aborted: a second error in the same expression)\n"
+                       "error: wrong number of arguments (errArgumentCount): "
                        "Felaktigt antal argument till funktionen sin.\n");
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.status, 1);
+}
+
+// Every error code that an expression can raise, with its English gloss.
+TEST(CalcConsole, GlossesEveryErrorAnExpressionCanRaise) {
+    struct Row {
+        const char *expression;
+        const char *err;
+    };
+    const Row rows[] = {
+        {"2*(", "error: syntax error (errSyntax): Syntaxfel.\n"},
+        {"1/0", "error: division by zero (errDivisionByZero): Division med noll.\n"},
+        {"sin(1;2)", "error: wrong number of arguments (errArgumentCount): Felaktigt antal "
+                     "argument till funktionen sin.\n"},
+        {"Sin(1)", "error: unknown function (errUnknownFunction): Det finns ingen funktion "
+                   "deklarerad med namnet Sin.\n"},
+        {"(-8)^(1/3)", "error: the result is no real number within the calculator's range "
+                       "(errNotReal): V\xC3\xA4rdet \"\" \xC3\xA4r inte ett reellt tal i "
+                       "intervallet 3.6\xC3\x97"
+                       "10^-4951 till 1.1\xC3\x97"
+                       "10^4932.\n"},
+        {"sqrt(-1)", "error: the function is not defined for this argument (errCannotCompute): "
+                     "Det gick inte att ber\xC3\xA4kna sqrt av det angivna argumentet.\n"},
+        {"2.5!", "error: a natural number (0, 1, 2, ...) was expected (errNaturalExpected): Ett "
+                 "naturligt tal f\xC3\xB6rv\xC3\xA4ntades som argument till funktionen fact.\n"},
+        {"mod(7.5;2)", "error: a whole number was expected (errIntegerExpected): Ett heltal "
+                       "f\xC3\xB6rv\xC3\xA4ntades som argument till funktionen mod.\n"},
+        {"abc+1", "error: the expression cannot be read; check its syntax (errUnknown): Ett "
+                  "ok\xC3\xA4nt fel intr\xC3\xA4"
+                  "ffade vid ber\xC3\xA4kning av uttrycket. Kontrollera syntaxen.\n"},
+        {"PrevPrime(1)", "error: there is no smaller prime, the smallest is 2 (errNoSmallerPrime): "
+                         "Funktionen PrevPrime kunde inte ber\xC3\xA4knas, ty det minsta "
+                         "primtalet \xC3\xA4r 2.\n"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.expression);
+        const ConsoleRun run = Console("--sep .", std::string(row.expression) + "\n");
+        EXPECT_EQ(run.err, row.err);
+        EXPECT_EQ(run.status, 1);
+    }
+}
+
+TEST(CalcConsole, ExitStatusTellsWhetherAnyEvaluationFailed) {
+    struct Row {
+        const char *args;
+        const char *input;
+        const char *out;
+        int status;
+    };
+    const Row rows[] = {
+        {"--sep .", "2+3\n\nAns*2\n", "5\n0\n10\n", 0},
+        {"--sep .", "", "", 0},
+        {"--sep . 2+3 Ans*2", "", "5\n10\n", 0},
+        // A failing line in the middle: the lines after it are still evaluated.
+        {"--sep .", "2+3\n1/0\nAns*2\n", "5\n0\n10\n", 1},
+        {"--sep .", "2.5!+2.5!\n4\n", "4\n", 1},
+        {"--sep . 1/0 4", "", "0\n4\n", 1},
+        {"--raw --sep . 2.5!+2.5!", "", "ABORT\tABORT\t8\t1\n", 1},
+        // The last line needs no newline; a lone error there still counts.
+        {"--sep .", "7\nSin(1)", "7\n0\n", 1},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(std::string(row.args) + " <<< " + row.input);
+        const ConsoleRun run = Console(row.args, row.input);
+        EXPECT_EQ(run.out, row.out);
+        EXPECT_EQ(run.status, row.status);
+    }
 }
 
 TEST(CalcConsole, RawLinesCarryBothTextsTheCodeAndTheAbort) {
@@ -86,7 +166,6 @@ TEST(CalcConsole, RawLinesCarryBothTextsTheCodeAndTheAbort) {
         SCOPED_TRACE(row.args);
         const ConsoleRun run = Console(row.args);
         EXPECT_EQ(run.out, row.out);
-        EXPECT_EQ(run.status, 0);
     }
 }
 
@@ -107,13 +186,9 @@ TEST(CalcConsole, TheSameSeedDrawsTheSameNumbers) {
 }
 
 TEST(CalcConsole, BadOptionsExitWithStatusTwo) {
-    const char *rows[] = {"--bogus",
-                          "--sep",
-                          "--sep ';'",
-                          "--seed",
-                          "--seed x",
-                          "--seed -1",
-                          "--seed 99999999999999999999"};
+    const char *rows[] = {
+        "--bogus", "--raw=1",  "--sep",     "'--sep=;'", "--sep ';'",
+        "--seed",  "--seed x", "--seed -1", "--seed=",   "--seed 99999999999999999999"};
     for (const char *args : rows) {
         SCOPED_TRACE(args);
         const ConsoleRun run = Console(args);
@@ -123,12 +198,148 @@ TEST(CalcConsole, BadOptionsExitWithStatusTwo) {
     }
 }
 
-TEST(CalcConsole, HelpExplainsTheOptions) {
-    const ConsoleRun run = Console("--help");
+TEST(CalcConsole, HelpExplainsTheOptionsAndTheLanguage) {
+    for (const char *option : {"--help", "-h", "2+3 --help"}) {
+        SCOPED_TRACE(option);
+        const ConsoleRun run = Console(option);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        for (const char *word :
+             {"--raw", "--sep", "--seed", "--no-history", "--functions", "--version", "ABORT",
+              "Ans", "Pi", "Phi", "Theta", "';'", "[ ]", "{ }", "case-sensitive",
+              "decimal separator", "Exit status", "calc_history", "quintara-calc(1)"}) {
+            SCOPED_TRACE(word);
+            EXPECT_NE(run.out.find(word), std::string::npos);
+        }
+    }
+}
+
+TEST(CalcConsole, VersionIsThePackagesVersion) {
+    const ConsoleRun run = Console("--version");
+    EXPECT_EQ(run.out, "quintara-calc 1.1.0.0\n");
     EXPECT_EQ(run.status, 0);
-    for (const char *word : {"--raw", "--sep", "--seed", "Ans", "ABORT"}) {
-        SCOPED_TRACE(word);
-        EXPECT_NE(run.out.find(word), std::string::npos);
+}
+
+TEST(CalcConsole, FunctionsListsTheBuiltinsInCatalogueOrder) {
+    const ConsoleRun run = Console("--functions");
+    EXPECT_EQ(run.status, 0);
+    const std::vector<std::string> expected = {
+        "sin 1",     "cos 1",     "tan 1",       "cot 1",       "arcsin 1",     "arccos 1",
+        "arctan 1",  "arccot 1",  "sinh 1",      "cosh 1",      "tanh 1",       "coth 1",
+        "arcsinh 1", "arccosh 1", "arctanh 1",   "arccoth 1",   "log10 1",      "log2 1",
+        "ln 1",      "log 2",     "exp 1",       "sgn 1",       "abs 1",        "fact 1",
+        "sqrt 1",    "ceil 1",    "floor 1",     "round 1",     "int 1",        "frac 1",
+        "mod 2",     "DTR 1",     "RTD 1",       "Random 1",    "RandomReal 1", "C 2",
+        "P 2",       "min any",   "max any",     "sum any",     "mean any",     "product any",
+        "Q1 any",    "Md any",    "Q3 any",      "n any",       "modefreq any", "SD any",
+        "SDNM1 any", "IsPrime 1", "NextPrime 1", "PrevPrime 1", "prime 1",      "GCD any",
+        "RTP 2",     "PTR 2",     "fibonacci 1"};
+    std::istringstream lines(run.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line);
+        std::string name;
+        std::string count;
+        std::string description;
+        words >> name >> count;
+        std::getline(words, description);
+        EXPECT_GT(description.size(), 5u) << line;
+        rows.push_back(name + " " + count);
+    }
+    EXPECT_EQ(rows, expected);
+}
+
+// A program that writes one line and waits for its answer must get it, although the
+// results are buffered in a pipe.
+TEST(CalcConsole, AnswersEachLineOfACoprocessBeforeReadingTheNext) {
+    int toCalc[2];
+    int fromCalc[2];
+    ASSERT_EQ(pipe(toCalc), 0);
+    ASSERT_EQ(pipe(fromCalc), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        dup2(toCalc[0], STDIN_FILENO);
+        dup2(fromCalc[1], STDOUT_FILENO);
+        for (const int fd : {toCalc[0], toCalc[1], fromCalc[0], fromCalc[1]})
+            close(fd);
+        execl(QUINTARA_CALC_PATH, QUINTARA_CALC_PATH, "--sep", ".", static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(toCalc[0]);
+    close(fromCalc[1]);
+    const auto ask = [&](const std::string &line) {
+        EXPECT_EQ(write(toCalc[1], line.data(), line.size()), static_cast<ssize_t>(line.size()));
+        std::string answer;
+        while (answer.empty() || answer.back() != '\n') {
+            pollfd ready{fromCalc[0], POLLIN, 0};
+            if (poll(&ready, 1, 60000) <= 0)
+                return answer + "(no answer)";
+            char c = 0;
+            if (read(fromCalc[0], &c, 1) != 1)
+                return answer + "(closed)";
+            answer += c;
+        }
+        return answer;
+    };
+    EXPECT_EQ(ask("2+3\n"), "5\n");
+    EXPECT_EQ(ask("Ans*2\n"), "10\n");
+    close(toCalc[1]);
+    close(fromCalc[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// Results and messages keep their order when both streams go to one file.
+TEST(CalcConsole, KeepsResultsAndMessagesInOrderInOneFile) {
+    const std::string command =
+        std::string("'") + QUINTARA_CALC_PATH + "' --sep . 2+3 1/0 Ans+1 2>&1";
+    FILE *pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    std::array<char, 4096> buffer{};
+    for (std::size_t n = 0; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+        out.append(buffer.data(), n);
+    EXPECT_EQ(pclose(pipe) >> 8, 1);
+    EXPECT_EQ(out, "5\n0\nerror: division by zero (errDivisionByZero): Division med noll.\n6\n");
+}
+
+TEST(CalcConsole, WritesNoHistoryWhenTheInputIsNoTerminal) {
+    const TempDir state;
+    for (const char *args : {"--sep .", "--sep . 2+3"}) {
+        SCOPED_TRACE(args);
+        const ConsoleRun run =
+            Console(args, "2+3\n", "XDG_STATE_HOME='" + state.path + "' HOME='" + state.path + "'");
+        EXPECT_EQ(run.out, "5\n");
+        EXPECT_TRUE(std::filesystem::is_empty(state.path));
+    }
+}
+
+// Input that no person types still evaluates, or fails, as the calculator says.
+TEST(CalcConsole, EvaluatesHostileLines) {
+    struct Row {
+        const char *what;
+        std::string input;
+        std::string out;
+        int status;
+    };
+    const Row rows[] = {
+        {"100,000 spaces around a number",
+         std::string(50000, ' ') + "7" + std::string(50000, ' ') + "\n", "7\n", 0},
+        {"100,000 letters", std::string(100000, 'a') + "\n", "0\n", 1},
+        {"NUL bytes", std::string("2+3\0\0\n4\n", 8), "0\n4\n", 1},
+        {"invalid UTF-8",
+         "\xFF\xFE"
+         "1+1\n\xC3\n3\n",
+         "0\n0\n3\n", 1},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        const ConsoleRun run = Console("--sep .", row.input);
+        EXPECT_EQ(run.out, row.out);
+        EXPECT_EQ(run.status, row.status);
     }
 }
 
