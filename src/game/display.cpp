@@ -8,7 +8,7 @@
 #include "calc/CalcVars.h"
 #include "controls/FlatButton.h"
 #include "controls/GradientControl.h"
-#include "game/Submission.h"
+#include "gamecore/Submission.h"
 #include "platform/Align.h"
 #include "platform/Anchors.h"
 #include "platform/Colors.h"
@@ -334,14 +334,15 @@ void TdisplayFrm::FormDblClick() {
 }
 
 void TdisplayFrm::CreateSeries() {
-    const SeriesParams drawn = game::CreateSeries(EasyMode, {SeriesKind, SeriesStart, SeriesStep});
+    const gamecore::SeriesParams drawn =
+        gamecore::CreateSeries(EasyMode, {SeriesKind, SeriesStart, SeriesStep});
     SeriesKind = drawn.SeriesKind;
     SeriesStart = drawn.SeriesStart;
     SeriesStep = drawn.SeriesStep;
 }
 
 void TdisplayFrm::ShowSeries() {
-    const auto terms = SeriesTerms({SeriesKind, SeriesStart, SeriesStep});
+    const auto terms = gamecore::SeriesTerms({SeriesKind, SeriesStart, SeriesStep});
     for (std::size_t i = 0; i < TermBoxes.size(); ++i)
         TermBoxes[i]->setText(QString::number(terms[i]));
     Answer = terms[4];
@@ -366,36 +367,38 @@ void TdisplayFrm::Help() {
     for (QLabel *label : Labels)
         label->show();
     // The label breaks lines at "\n" only.
-    lblExpr_->setText(platform::FromCp1252(SeriesFormula({SeriesKind, SeriesStart, SeriesStep}))
-                          .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    lblExpr_->setText(
+        platform::FromCp1252(gamecore::SeriesFormula({SeriesKind, SeriesStart, SeriesStep}))
+            .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     lblExpr->show();
 }
 
 void TdisplayFrm::Eval() {
-    PlayState state{TestMode, NumSeries, SeriesNumber, Answer};
-    const SubmitResult result = SubmitAnswer(platform::ToCp1252(ieX->text()), state);
-    if (result.Outcome == TSubmitOutcome::soAborted)
+    gamecore::PlayState state{TestMode, NumSeries, SeriesNumber, Answer};
+    const gamecore::SubmitResult result =
+        gamecore::SubmitAnswer(platform::ToCp1252(ieX->text()), state);
+    if (result.Outcome == gamecore::TSubmitOutcome::soAborted)
         return;
     const QString text = platform::FromCp1252(result.BoxText);
     ieX->setText(text);
     switch (result.Outcome) {
-    case TSubmitOutcome::soAborted:
+    case gamecore::TSubmitOutcome::soAborted:
         break;
-    case TSubmitOutcome::soNotInteger:
+    case gamecore::TSubmitOutcome::soNotInteger:
         platform::ShowMessage(nullptr,
                               QStringLiteral("The entered value \"") + text +
                                   QStringLiteral("\" is not a valid integer."),
                               windowTitle(), platform::MsgIcon::Error);
         break;
-    case TSubmitOutcome::soWrong:
+    case gamecore::TSubmitOutcome::soWrong:
         platform::Beep();
         break;
-    case TSubmitOutcome::soCompleted:
+    case gamecore::TSubmitOutcome::soCompleted:
         pnIe->hide();
         lblSeries_->setText(QStringLiteral("All sequences completed."));
         lblSeries_->adjustSize();
         [[fallthrough]];
-    case TSubmitOutcome::soCorrect:
+    case gamecore::TSubmitOutcome::soCorrect:
         SeriesNumber = state.SeriesNumber;
         CreateSeries();
         ShowSeries();
