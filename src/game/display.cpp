@@ -13,6 +13,7 @@
 #include "platform/Anchors.h"
 #include "platform/Colors.h"
 #include "platform/Fonts.h"
+#include "platform/Frame.h"
 #include "platform/Guarded.h"
 #include "platform/Messages.h"
 #include "platform/ModalForm.h"
@@ -293,10 +294,8 @@ void TdisplayFrm::LayOut() {
     }
 
     const runtime::Extended halfGap = (Line2->y() - Line1->y()) / 2.0L - pnIe->height() / 2.0L;
-    // The outer width, border included; a borderless window has none, whatever the
-    // window system still reports.
-    const int windowWidth =
-        windowFlags().testFlag(Qt::FramelessWindowHint) ? width() : frameGeometry().width();
+    const QMargins border = platform::FrameMargins(this);
+    const int windowWidth = width() + border.left() + border.right();
     const runtime::Extended halfWidth = windowWidth / 2.0L - pnIe->width() / 2.0L;
     pnIe->move(static_cast<int>(runtime::RoundHalfEven(halfWidth)),
                Line1->y() + static_cast<int>(runtime::RoundHalfEven(halfGap)));
@@ -310,25 +309,27 @@ void TdisplayFrm::LayOut() {
 }
 
 void TdisplayFrm::FormDblClick() {
+    // Changing the border hides the window and shows it anew; the control that had the
+    // keyboard focus keeps it.
+    QWidget *const focused = focusWidget();
     {
         const QScopedValueRollback switching(FSwitchingBorder, true);
         if (!windowFlags().testFlag(Qt::FramelessWindowHint)) {
             setWindowFlag(Qt::FramelessWindowHint, true);
             setMinimumSize(MinimumWidth, MinimumHeight);
-            show();
         } else {
             setWindowState(windowState() & ~Qt::WindowFullScreen);
             setWindowFlag(Qt::FramelessWindowHint, false);
-            resize(800, 600);
-            show();
-            // Sizes are outer sizes; the border is known once the window has one.
-            const QSize border = frameGeometry().size() - size();
-            setMinimumSize(QSize(MinimumWidth, MinimumHeight) - border);
-            resize(QSize(800, 600) - border);
-            const QSize outer = size() + border;
-            move(platform::ScreenWidth() / 2 - outer.width() / 2,
-                 platform::ScreenHeight() / 2 - outer.height() / 2);
+            // Sizes and positions are outer ones, the window manager's border included.
+            const QSize outer(800, 600);
+            platform::SetOuterGeometry(
+                this,
+                QRect(QPoint(platform::ScreenWidth() / 2 - outer.width() / 2,
+                             platform::ScreenHeight() / 2 - outer.height() / 2),
+                      outer),
+                QSize(MinimumWidth, MinimumHeight));
         }
+        platform::ShowAgain(this, focused);
     }
     LayOut();
 }
