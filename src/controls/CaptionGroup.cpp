@@ -8,6 +8,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 
 namespace controls {
 
@@ -52,8 +54,15 @@ void TCaptionGroup::UpdateCaption() {
         m_captionPanel->setCaptionText(m_captionText);
 }
 
-void TCaptionGroup::paintEvent(QPaintEvent *event) {
-    QGroupBox::paintEvent(event);
+void TCaptionGroup::paintEvent(QPaintEvent *) {
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    // The style sets the frame's left line one pixel in; the title bar starts at the very
+    // edge of the group, and the frame with it.
+    option.rect.setLeft(option.rect.left() - 1);
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    painter.end();
     UpdateCaption();
 }
 

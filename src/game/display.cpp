@@ -18,6 +18,7 @@
 #include "platform/Messages.h"
 #include "platform/ModalForm.h"
 #include "platform/Screen.h"
+#include "platform/Selection.h"
 #include "platform/Shape.h"
 #include "platform/Text.h"
 #include "runtime/IntText.h"
@@ -78,7 +79,15 @@ QLineEdit *TermBox(QWidget *parent, int left, const QString &accessibleName) {
     SetTextColour(box, Qt::white);
     box->setTextMargins(0, 0, 0, 0);
     box->setAccessibleName(accessibleName);
+    platform::HideSelectionWithoutFocus(box);
     return box;
+}
+
+// A text the program writes leaves the caret at the start, so a long number shows its
+// beginning.
+void WriteText(QLineEdit *box, const QString &text) {
+    box->setText(text);
+    box->setCursorPosition(0);
 }
 
 QLabel *Label(QWidget *parent, const QString &caption, const QFont &font) {
@@ -172,7 +181,8 @@ TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::Frame
     ie4 = TermBox(pnIe, 434, QStringLiteral("Term 4"));
     for (QLineEdit *box : {ie1, ie2, ie3, ie4}) {
         box->setReadOnly(true);
-        box->setFocusPolicy(Qt::NoFocus);
+        // Not a tab stop, but a click gives it the focus, so that its term can be copied.
+        box->setFocusPolicy(Qt::ClickFocus);
         box->setCursor(Qt::ArrowCursor);
     }
     ieX = TermBox(pnIe, 578, QStringLiteral("Term 5, your answer"));
@@ -345,7 +355,7 @@ void TdisplayFrm::CreateSeries() {
 void TdisplayFrm::ShowSeries() {
     const auto terms = gamecore::SeriesTerms({SeriesKind, SeriesStart, SeriesStep});
     for (std::size_t i = 0; i < TermBoxes.size(); ++i)
-        TermBoxes[i]->setText(QString::number(terms[i]));
+        WriteText(TermBoxes[i], QString::number(terms[i]));
     Answer = terms[4];
     ieX->setText(QStringLiteral("0"));
     ieX->selectAll();
@@ -363,7 +373,7 @@ void TdisplayFrm::SetBoxBackgrounds(const QColor &colour) {
 void TdisplayFrm::Help() {
     if (!TestMode)
         return;
-    ieX->setText(QString::number(Answer));
+    WriteText(ieX, QString::number(Answer));
     SetBoxBackgrounds(Grey);
     for (QLabel *label : Labels)
         label->show();
@@ -381,7 +391,7 @@ void TdisplayFrm::Eval() {
     if (result.Outcome == gamecore::TSubmitOutcome::soAborted)
         return;
     const QString text = platform::FromCp1252(result.BoxText);
-    ieX->setText(text);
+    WriteText(ieX, text);
     switch (result.Outcome) {
     case gamecore::TSubmitOutcome::soAborted:
         break;

@@ -222,3 +222,22 @@ TEST_F(CaptionTest, SettledGroupPaintsNoFurtherPaints) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CaptionTest, GroupFrameRunsUnderTheFullWidthOfTheTitleBar) {
+    TCaptionGroup group(window.get());
+    group.setGeometry(16, 8, 217, 193);
+    group.setCaptionText(QStringLiteral("Settings"));
+    group.show();
+    const QImage image = Snapshot(&group);
+    const TColor background = platform::FromQColor(group.palette().color(QPalette::Window));
+    const QRect frame = InkBox(image, QRect(0, 23, 217, 170), background);
+    EXPECT_EQ(frame.left(), 0);
+    EXPECT_EQ(frame.right(), 216);
+    EXPECT_EQ(frame.bottom(), 192);
+    // The bar covers the top 23 rows over the full width, frame included.
+    EXPECT_EQ(group.CaptionPanel()->geometry(), QRect(0, 0, 217, 23));
+}
+
+} // namespace

@@ -15,7 +15,7 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
