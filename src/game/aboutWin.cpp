@@ -25,9 +25,8 @@ namespace {
 // The face reports a negative leading, which would pull the lines together until the
 // descenders touch the next line: each line takes the face's full cell height instead.
 void UseFullCellHeight(QTextEdit *memo) {
-    const QFontMetrics metrics(memo->font());
     QTextBlockFormat lines;
-    lines.setLineHeight(metrics.ascent() + metrics.descent(), QTextBlockFormat::FixedHeight);
+    lines.setLineHeight(platform::CellHeight(memo->font()), QTextBlockFormat::FixedHeight);
     QTextCursor all(memo->document());
     all.select(QTextCursor::Document);
     all.mergeBlockFormat(lines);

@@ -10,16 +10,20 @@
 #include "game/aboutWin.h"
 #include "game/display.h"
 #include "game/main.h"
+#include "platform/Fonts.h"
 #include "platform/Shape.h"
 
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QLabel>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
 
 #include <memory>
 #include <optional>
@@ -90,6 +94,26 @@ TEST_F(MainFrm, IsAFixedDialogWithExecuteAsDefaultAndItsTabOrder) {
         EXPECT_EQ(QApplication::focusWidget(), expected);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
+}
+
+TEST_F(MainFrm, SettingsAndAboutAreCentredWithTheirBorder) {
+    // The offscreen platform gives windows a border of its own, as a window manager would.
+    const auto centred = [](const QWidget &window) {
+        const QRect outer = window.frameGeometry();
+        EXPECT_NE(outer, window.geometry());
+        EXPECT_EQ(outer.topLeft(), QPoint((1024 - outer.width()) / 2, (768 - outer.height()) / 2));
+    };
+    QCoreApplication::processEvents();
+    centred(*frm);
+    bool seen = false;
+    gametest::WhenShown<Tabout>(frm.get(), [&](Tabout &about) {
+        QCoreApplication::processEvents();
+        centred(about);
+        seen = true;
+        about.close();
+    });
+    QTest::mouseClick(frm->btnAbout, Qt::LeftButton);
+    EXPECT_TRUE(seen);
 }
 
 TEST_F(MainFrm, CountTextSetsTheLengthOfTheGame) {
@@ -271,6 +295,18 @@ TEST(AboutWin, TextsTakeTheDesignsFaces) {
         EXPECT_EQ(info.family(), row.face);
         EXPECT_EQ(info.pixelSize(), row.pixels);
         EXPECT_EQ(info.bold(), row.bold);
+    }
+}
+
+TEST(AboutWin, NoticeLinesAreAFullTextCellApart) {
+    Tabout about;
+    about.show();
+    const QTextBlock first = about.copyinfo->document()->firstBlock();
+    ASSERT_GE(first.layout()->lineCount(), 2);
+    const qreal spacing = first.layout()->lineAt(1).y() - first.layout()->lineAt(0).y();
+    EXPECT_EQ(spacing, platform::CellHeight(about.copyinfo->font()));
+    if (platform::TahomaRegistered()) {
+        EXPECT_EQ(spacing, 13);
     }
 }
 
