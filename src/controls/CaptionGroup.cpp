@@ -3,8 +3,7 @@
 // The caption group: a group box whose title bar is re-applied at every paint.
 #include "controls/CaptionGroup.h"
 
-#include "platform/Align.h"
-#include "platform/Anchors.h"
+#include "platform/AlignAnchors.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -17,8 +16,6 @@ TCaptionGroup::TCaptionGroup(QWidget *parent) : QGroupBox(parent) {
     setTitle(QString());
     m_captionPanel = new TPanelCaption(this);
     UpdateCaption();
-    m_bevelInner = bvRaised;
-    m_bevelOuter = bvLowered;
 }
 
 TCaptionGroup::~TCaptionGroup() {
@@ -26,21 +23,8 @@ TCaptionGroup::~TCaptionGroup() {
     m_captionPanel = nullptr;
 }
 
-int TCaptionGroup::Align() const {
-    return platform::Align(this);
-}
-void TCaptionGroup::setAlign(int align) {
-    platform::SetAlign(this, static_cast<platform::TAlign>(align));
-}
-int TCaptionGroup::Anchors() const {
-    return platform::Anchors(this);
-}
-void TCaptionGroup::setAnchors(int anchors) {
-    platform::SetAnchors(this, anchors);
-}
-
 void TCaptionGroup::setCaptionText(const QString &text) {
-    m_captionText = text;
+    platform::AssignIfChanged(m_captionText, text);
     UpdateCaption();
 }
 

@@ -3,7 +3,7 @@
 // The integer edit box's key filter, arrow-key stepping and text corrections.
 #include "controls/IntegerEdit.h"
 
-#include "platform/Anchors.h"
+#include "platform/Assign.h"
 #include "platform/Selection.h"
 #include "platform/Text.h"
 #include "runtime/IntText.h"
@@ -88,15 +88,8 @@ TIntegerEdit::TIntegerEdit(QWidget *parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, &TIntegerEdit::Change);
 }
 
-int TIntegerEdit::Anchors() const {
-    return platform::Anchors(this);
-}
-void TIntegerEdit::setAnchors(int anchors) {
-    platform::SetAnchors(this, anchors);
-}
-
 void TIntegerEdit::setMaxLength(int length) {
-    m_maxLength = length < 0 ? 0 : length;
+    platform::AssignIfChanged(m_maxLength, length < 0 ? 0 : length);
 }
 
 bool TIntegerEdit::SelectAllPending() {

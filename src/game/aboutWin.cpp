@@ -5,7 +5,7 @@
 
 #include "controls/TranslationInfoButton.h"
 #include "game/Resources.h"
-#include "platform/Align.h"
+#include "platform/AlignAnchors.h"
 #include "platform/Colors.h"
 #include "platform/Fonts.h"
 #include "platform/Selection.h"
