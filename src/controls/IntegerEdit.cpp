@@ -194,7 +194,7 @@ void TIntegerEdit::keyPressEvent(QKeyEvent *event) {
 }
 
 void TIntegerEdit::keyReleaseEvent(QKeyEvent *event) {
-    // Auto-repeat sends no key-up of its own on the desktop this box was designed for.
+    // An auto-repeated key sends no key-up of its own: only the final release selects.
     if (event->isAutoRepeat()) {
         QLineEdit::keyReleaseEvent(event);
         return;

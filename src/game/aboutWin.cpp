@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The About window's design and its focus on OK.
+// The About window's controls and its focus on OK.
 #include "game/aboutWin.h"
 
 #include "controls/TranslationInfoButton.h"

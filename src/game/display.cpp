@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The puzzle window: its design, the layout on show and resize, the switch between full
+// The puzzle window: its controls, the layout on show and resize, the switch between full
 // screen and a window, submissions and the solution display.
 #include "game/display.h"
 
@@ -127,9 +127,10 @@ bool WindowManagerPlacesWindows() {
     return name != QLatin1String("offscreen") && name != QLatin1String("minimal");
 }
 
-// The design's client area, against which the anchors take their distances.
-constexpr int DesignWidth = 792;
-constexpr int DesignHeight = 566;
+// The client area the controls are placed in, against which the anchors take their
+// distances.
+constexpr int ClientWidth = 792;
+constexpr int ClientHeight = 566;
 constexpr int MinimumWidth = 800;
 constexpr int MinimumHeight = 300;
 
@@ -140,7 +141,7 @@ TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::Frame
     SetBackground(this, Black);
     setFont(platform::DesignFont(QStringLiteral("Tahoma"), 16));
     SetTextColour(this, Qt::white);
-    resize(DesignWidth, DesignHeight);
+    resize(ClientWidth, ClientHeight);
 
     GradientControl2 = Band(this, 0, platform::clSilver, platform::clBlack);
     platform::SetAnchors(GradientControl2, akLeft | akTop | akRight);
@@ -217,7 +218,7 @@ TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::Frame
     lblExpr_->setWordWrap(false);
     lblExpr->hide();
 
-    // Only now: the anchors took their distances from the design's smaller client area.
+    // Only now: the anchors took their distances from the smaller client area above.
     setMinimumSize(MinimumWidth, MinimumHeight);
 
     // Entry box, OK, Exit: the only stops of the Tab key.

@@ -51,7 +51,7 @@ class TdisplayFrm : public QWidget {
     void Eval();
     void CloseSim();
 
-    // The design's controls.
+    // The window's controls.
     controls::TGradientControl *GradientControl2;
     platform::TShape *Line1;
     controls::TGradientControl *GradientControl1;

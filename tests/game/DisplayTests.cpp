@@ -122,7 +122,7 @@ TEST_F(DisplayFrm, ShowsWhiteFramedRowBetweenTheBandsWithItsButtons) {
     EXPECT_EQ(frm->GradientControl1->Caption(), "");
 }
 
-TEST_F(DisplayFrm, TextsTakeTheDesignsFacesSizesAndColours) {
+TEST_F(DisplayFrm, TextsTakeTheirFacesSizesAndColours) {
     Show();
     struct Row {
         const char *what;
