@@ -151,7 +151,7 @@ game_pid=$!
 
 settings=$(wait_for_window 335 216) || fail "no 335 x 216 settings window titled Quintara"
 echo "settings window $settings is 335 x 216"
-wait_until 5 outer_centred "$settings" ||
+wait_until 10 outer_centred "$settings" ||
     fail "the settings window is not centred border included: $(outer_geometry "$settings")"
 echo "settings window centred border included: $(outer_geometry "$settings")"
 
@@ -174,12 +174,12 @@ xdotool mousemove --sync 950 250
 has_keyboard() {
     [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
 }
-wait_until 5 has_keyboard "$puzzle" || fail "the puzzle window did not get the keyboard"
+wait_until 10 has_keyboard "$puzzle" || fail "the puzzle window did not get the keyboard"
 
 # A double click on the background: a window of 800 x 600 outside, centred by the screen's
 # half minus the window's half, and no smaller than 800 x 300 outside.
 xdotool click --repeat 2 --delay 80 1
-wait_until 5 outer_is "$puzzle" "800 600 112 84" ||
+wait_until 10 outer_is "$puzzle" "800 600 112 84" ||
     fail "the double click gave no 800 x 600 window at 112, 84 (outer: $(outer_geometry "$puzzle"))"
 echo "window mode: outer 800 x 600 at 112, 84"
 read -r l r t b <<<"$(xprop -id "$puzzle" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr ',' ' ')"
@@ -190,10 +190,10 @@ echo "window mode: at least 800 x 300 outside"
 
 # Back to full screen; the entry box kept the focus, so Tab moves it to OK, which turns grey.
 xdotool mousemove --sync 200 200 click --repeat 2 --delay 80 1
-wait_until 5 outer_is "$puzzle" "1024 768 0 0" ||
+wait_until 10 outer_is "$puzzle" "1024 768 0 0" ||
     fail "a second double click did not bring full screen back (outer: $(outer_geometry "$puzzle"))"
 xdotool key --clearmodifiers Tab
-wait_until 5 pixel_is 846 367 666666 ||
+wait_until 10 pixel_is 846 367 666666 ||
     fail "after the round trip and Tab, OK is not grey (pixel $(pixel 846 367))"
 echo "round trip: Tab puts the grey focus look on OK"
 
@@ -204,7 +204,7 @@ xdotool key --clearmodifiers ctrl+a
 xdotool type 777777
 xdotool mousemove --sync 150 382 click --repeat 2 --delay 80 1
 xdotool key --clearmodifiers ctrl+c
-wait_until 5 sh -c 'xclip -o -selection clipboard 2>/dev/null | grep -qxE -- "-?[0-9]{1,5}"' ||
+wait_until 10 sh -c 'xclip -o -selection clipboard 2>/dev/null | grep -qxE -- "-?[0-9]{1,5}"' ||
     fail "Ctrl+C after a click on the first term copied '$(xclip -o -selection clipboard 2>/dev/null)'"
 echo "the first term box copied its term: $(xclip -o -selection clipboard)"
 grab 119x37+703+364 "$work/entry.png"
@@ -233,7 +233,7 @@ grab 119x37+703+364 "$work/shown.png"
 xdotool key --clearmodifiers Home
 grab 119x37+703+364 "$work/home.png"
 xdotool key --clearmodifiers End
-wait_until 5 changed_from "$work/shown.png" 119x37+703+364 ||
+wait_until 10 changed_from "$work/shown.png" 119x37+703+364 ||
     fail "End did not scroll the entry box: the result is not longer than the box"
 [ "$(differing "$work/shown.png" "$work/home.png")" -lt 60 ] ||
     fail "the entry box did not show the start of the result before Home"
@@ -255,7 +255,7 @@ for _ in $(seq 200); do
     sleep 0.1
 done
 [ -n "$about" ] || fail "Alt+A opened no window titled About Quintara"
-wait_until 5 outer_centred "$about" ||
+wait_until 10 outer_centred "$about" ||
     fail "the About window is not centred border included: $(outer_geometry "$about")"
 echo "About window centred border included: $(outer_geometry "$about")"
 xdotool key --clearmodifiers Escape
