@@ -3,11 +3,12 @@
 // The caption group: a group box whose title bar is re-applied at every paint.
 #include "controls/CaptionGroup.h"
 
-#include "platform/Align.h"
-#include "platform/Anchors.h"
+#include "platform/AlignAnchors.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 
 namespace controls {
 
@@ -15,8 +16,6 @@ TCaptionGroup::TCaptionGroup(QWidget *parent) : QGroupBox(parent) {
     setTitle(QString());
     m_captionPanel = new TPanelCaption(this);
     UpdateCaption();
-    m_bevelInner = bvRaised;
-    m_bevelOuter = bvLowered;
 }
 
 TCaptionGroup::~TCaptionGroup() {
@@ -24,21 +23,8 @@ TCaptionGroup::~TCaptionGroup() {
     m_captionPanel = nullptr;
 }
 
-int TCaptionGroup::Align() const {
-    return platform::Align(this);
-}
-void TCaptionGroup::setAlign(int align) {
-    platform::SetAlign(this, static_cast<platform::TAlign>(align));
-}
-int TCaptionGroup::Anchors() const {
-    return platform::Anchors(this);
-}
-void TCaptionGroup::setAnchors(int anchors) {
-    platform::SetAnchors(this, anchors);
-}
-
 void TCaptionGroup::setCaptionText(const QString &text) {
-    m_captionText = text;
+    platform::AssignIfChanged(m_captionText, text);
     UpdateCaption();
 }
 
@@ -52,8 +38,15 @@ void TCaptionGroup::UpdateCaption() {
         m_captionPanel->setCaptionText(m_captionText);
 }
 
-void TCaptionGroup::paintEvent(QPaintEvent *event) {
-    QGroupBox::paintEvent(event);
+void TCaptionGroup::paintEvent(QPaintEvent *) {
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    // The style sets the frame's left line one pixel in; the title bar starts at the very
+    // edge of the group, and the frame with it.
+    option.rect.setLeft(option.rect.left() - 1);
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    painter.end();
     UpdateCaption();
 }
 

@@ -8,18 +8,20 @@
 #pragma once
 
 #include "controls/PanelCaption.h"
+#include "platform/AlignAnchors.h"
+#include "platform/Assign.h"
 
 #include <QGroupBox>
 
 namespace controls {
 
-class TCaptionGroup : public QGroupBox {
+class TCaptionGroup : public QGroupBox, public platform::TAlignAnchors<TCaptionGroup> {
     Q_OBJECT
-    Q_PROPERTY(int Align READ Align WRITE setAlign)
-    Q_PROPERTY(int Anchors READ Anchors WRITE setAnchors)
+    Q_PROPERTY(platform::TAlign Align READ Align WRITE setAlign)
+    Q_PROPERTY(platform::TAnchors Anchors READ Anchors WRITE setAnchors)
     Q_PROPERTY(QString CaptionText READ CaptionText WRITE setCaptionText)
-    Q_PROPERTY(int BevelInner READ BevelInner WRITE setBevelInner)
-    Q_PROPERTY(int BevelOuter READ BevelOuter WRITE setBevelOuter)
+    Q_PROPERTY(controls::TBevelCut BevelInner READ BevelInner WRITE setBevelInner)
+    Q_PROPERTY(controls::TBevelCut BevelOuter READ BevelOuter WRITE setBevelOuter)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(bool TabStop READ TabStop WRITE setTabStop)
 
@@ -27,17 +29,13 @@ class TCaptionGroup : public QGroupBox {
     explicit TCaptionGroup(QWidget *parent = nullptr);
     ~TCaptionGroup() override;
 
-    int Align() const;
-    void setAlign(int align);
-    int Anchors() const;
-    void setAnchors(int anchors);
     const QString &CaptionText() const { return m_captionText; }
     void setCaptionText(const QString &text);
     // Bevel settings of a windowed control; with no bevel kind they draw nothing.
-    int BevelInner() const { return m_bevelInner; }
-    void setBevelInner(int bevel) { m_bevelInner = bevel; }
-    int BevelOuter() const { return m_bevelOuter; }
-    void setBevelOuter(int bevel) { m_bevelOuter = bevel; }
+    TBevelCut BevelInner() const { return m_bevelInner; }
+    void setBevelInner(TBevelCut bevel) { platform::AssignIfChanged(m_bevelInner, bevel); }
+    TBevelCut BevelOuter() const { return m_bevelOuter; }
+    void setBevelOuter(TBevelCut bevel) { platform::AssignIfChanged(m_bevelOuter, bevel); }
     // The group box's own title: cleared again at every paint, never shown.
     QString Caption() const { return title(); }
     void setCaption(const QString &caption) { setTitle(caption); }
@@ -65,8 +63,8 @@ class TCaptionGroup : public QGroupBox {
   private:
     QString m_captionText;
     TPanelCaption *m_captionPanel = nullptr;
-    int m_bevelInner = bvRaised;
-    int m_bevelOuter = bvLowered;
+    TBevelCut m_bevelInner = bvRaised;
+    TBevelCut m_bevelOuter = bvLowered;
 };
 
 } // namespace controls

@@ -3,8 +3,7 @@
 // Painting, keys, mouse and focus of the flat button.
 #include "controls/FlatButton.h"
 
-#include "platform/Align.h"
-#include "platform/Anchors.h"
+#include "platform/Assign.h"
 #include "platform/Hint.h"
 
 #include <QAccessibleWidget>
@@ -78,23 +77,9 @@ TFlatButton::TFlatButton(QWidget *parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-int TFlatButton::Align() const {
-    return platform::Align(this);
-}
-void TFlatButton::setAlign(int align) {
-    platform::SetAlign(this, static_cast<platform::TAlign>(align));
-}
-int TFlatButton::Anchors() const {
-    return platform::Anchors(this);
-}
-void TFlatButton::setAnchors(int anchors) {
-    platform::SetAnchors(this, anchors);
-}
-
 void TFlatButton::setCaption(const QString &caption) {
-    if (caption == m_caption)
+    if (!platform::AssignIfChanged(m_caption, caption))
         return;
-    m_caption = caption;
     setWindowTitle(caption);
     repaint();
 }
@@ -108,30 +93,25 @@ TColor TFlatButton::Color() const {
 }
 
 void TFlatButton::setColor(TColor color) {
-    if (color == m_color && !m_parentColor)
-        return;
-    m_color = color;
-    m_parentColor = false;
-    update();
+    // A colour of its own ends taking the parent's.
+    const bool changed = platform::AssignIfChanged(m_color, color);
+    if (platform::AssignIfChanged(m_parentColor, false) || changed)
+        update();
 }
 
 void TFlatButton::setDown(bool down) {
-    if (down == m_down)
-        return;
-    m_down = down;
-    repaint();
+    if (platform::AssignIfChanged(m_down, down))
+        repaint();
 }
 
 void TFlatButton::setHint(const QString &hint) {
-    m_hint = hint;
-    platform::SetHint(this, hint);
+    if (platform::AssignIfChanged(m_hint, hint))
+        platform::SetHint(this, hint);
 }
 
 void TFlatButton::setParentColor(bool parentColor) {
-    if (parentColor == m_parentColor)
-        return;
-    m_parentColor = parentColor;
-    update();
+    if (platform::AssignIfChanged(m_parentColor, parentColor))
+        update();
 }
 
 void TFlatButton::setTabStop(bool tabStop) {

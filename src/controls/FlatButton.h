@@ -15,6 +15,8 @@
 // the key; setting key to 0 there prevents the Space or Enter click.
 #pragma once
 
+#include "platform/AlignAnchors.h"
+#include "platform/Assign.h"
 #include "platform/Colors.h"
 
 #include <QWidget>
@@ -33,10 +35,10 @@ TColor ContrastColor(TColor fill);
 // Down wins over focus, focus over the normal colour.
 TColor FlatButtonFill(bool down, bool focused, TColor color);
 
-class TFlatButton : public QWidget {
+class TFlatButton : public QWidget, public platform::TAlignAnchors<TFlatButton> {
     Q_OBJECT
-    Q_PROPERTY(int Align READ Align WRITE setAlign)
-    Q_PROPERTY(int Anchors READ Anchors WRITE setAnchors)
+    Q_PROPERTY(platform::TAlign Align READ Align WRITE setAlign)
+    Q_PROPERTY(platform::TAnchors Anchors READ Anchors WRITE setAnchors)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(bool ClickFocus READ ClickFocus WRITE setClickFocus)
     Q_PROPERTY(uint Color READ Color WRITE setColor)
@@ -49,15 +51,10 @@ class TFlatButton : public QWidget {
   public:
     explicit TFlatButton(QWidget *parent = nullptr);
 
-    int Align() const;
-    void setAlign(int align);
-    int Anchors() const;
-    void setAnchors(int anchors);
-
     const QString &Caption() const { return m_caption; }
     void setCaption(const QString &caption);
     bool ClickFocus() const { return m_clickFocus; }
-    void setClickFocus(bool clickFocus) { m_clickFocus = clickFocus; }
+    void setClickFocus(bool clickFocus) { platform::AssignIfChanged(m_clickFocus, clickFocus); }
     // While ParentColor is on, the parent's background colour.
     TColor Color() const;
     void setColor(TColor color);

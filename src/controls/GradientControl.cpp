@@ -3,8 +3,7 @@
 // The gradient band's step arithmetic and painting.
 #include "controls/GradientControl.h"
 
-#include "platform/Align.h"
-#include "platform/Anchors.h"
+#include "platform/AlignAnchors.h"
 #include "platform/Assign.h"
 #include "platform/Fonts.h"
 #include "runtime/Extended.h"
@@ -45,19 +44,6 @@ std::vector<TColor> GradientSteps(TColor color1, TColor color2, int n) {
 
 TGradientControl::TGradientControl(QWidget *parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
-}
-
-int TGradientControl::Align() const {
-    return platform::Align(this);
-}
-void TGradientControl::setAlign(int align) {
-    platform::SetAlign(this, static_cast<platform::TAlign>(align));
-}
-int TGradientControl::Anchors() const {
-    return platform::Anchors(this);
-}
-void TGradientControl::setAnchors(int anchors) {
-    platform::SetAnchors(this, anchors);
 }
 
 void TGradientControl::setBorderWidth(int width) {

@@ -13,6 +13,8 @@
 //   g->setAlign(platform::alClient) fills the parent.
 #pragma once
 
+#include "controls/ControlTypes.h"
+#include "platform/AlignAnchors.h"
 #include "platform/Colors.h"
 
 #include <QWidget>
@@ -22,34 +24,28 @@ namespace controls {
 
 using platform::TColor;
 
-enum TGradientDirection { gdHorizontal = 0, gdVertical = 1 };
-
 // The colours of the lines i = 0 .. n of a gradient over n columns (or rows), n + 1
 // entries, from running 80-bit sums of one step per channel each rounded to the nearest
 // integer with ties to even. Empty when n is not positive.
 std::vector<TColor> GradientSteps(TColor color1, TColor color2, int n);
 
-class TGradientControl : public QWidget {
+class TGradientControl : public QWidget, public platform::TAlignAnchors<TGradientControl> {
     Q_OBJECT
-    Q_PROPERTY(int Align READ Align WRITE setAlign)
-    Q_PROPERTY(int Anchors READ Anchors WRITE setAnchors)
+    Q_PROPERTY(platform::TAlign Align READ Align WRITE setAlign)
+    Q_PROPERTY(platform::TAnchors Anchors READ Anchors WRITE setAnchors)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
     Q_PROPERTY(uint BorderColor READ BorderColor WRITE setBorderColor)
     Q_PROPERTY(uint Color1 READ Color1 WRITE setColor1)
     Q_PROPERTY(uint Color2 READ Color2 WRITE setColor2)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(int GradientDirection READ GradientDirectionValue WRITE setGradientDirectionValue)
+    Q_PROPERTY(controls::TGradientDirection GradientDirection READ GradientDirection WRITE
+                   setGradientDirection)
     Q_PROPERTY(uint FontColor READ FontColor WRITE setFontColor)
     Q_PROPERTY(QString FontName READ FontName WRITE setFontName)
     Q_PROPERTY(int FontSize READ FontSize WRITE setFontSize)
 
   public:
     explicit TGradientControl(QWidget *parent = nullptr);
-
-    int Align() const;
-    void setAlign(int align);
-    int Anchors() const;
-    void setAnchors(int anchors);
 
     int BorderWidth() const { return m_borderWidth; }
     void setBorderWidth(int width);
@@ -76,11 +72,6 @@ class TGradientControl : public QWidget {
     void paintEvent(QPaintEvent *event) override;
 
   private:
-    int GradientDirectionValue() const { return m_direction; }
-    void setGradientDirectionValue(int direction) {
-        setGradientDirection(static_cast<TGradientDirection>(direction));
-    }
-
     int m_borderWidth = 0;
     TColor m_borderColor = platform::clBlack;
     TColor m_color1 = platform::clBlack;

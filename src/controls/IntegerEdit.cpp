@@ -3,7 +3,8 @@
 // The integer edit box's key filter, arrow-key stepping and text corrections.
 #include "controls/IntegerEdit.h"
 
-#include "platform/Anchors.h"
+#include "platform/Assign.h"
+#include "platform/Selection.h"
 #include "platform/Text.h"
 #include "runtime/IntText.h"
 
@@ -83,18 +84,12 @@ TIntegerEdit::TIntegerEdit(QWidget *parent) : QLineEdit(parent) {
     setAcceptDrops(false);
     // Digits need no input method, and its committed text would pass the key filter by.
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    platform::HideSelectionWithoutFocus(this);
     connect(this, &QLineEdit::textChanged, this, &TIntegerEdit::Change);
 }
 
-int TIntegerEdit::Anchors() const {
-    return platform::Anchors(this);
-}
-void TIntegerEdit::setAnchors(int anchors) {
-    platform::SetAnchors(this, anchors);
-}
-
 void TIntegerEdit::setMaxLength(int length) {
-    m_maxLength = length < 0 ? 0 : length;
+    platform::AssignIfChanged(m_maxLength, length < 0 ? 0 : length);
 }
 
 bool TIntegerEdit::SelectAllPending() {
@@ -199,7 +194,7 @@ void TIntegerEdit::keyPressEvent(QKeyEvent *event) {
 }
 
 void TIntegerEdit::keyReleaseEvent(QKeyEvent *event) {
-    // Auto-repeat sends no key-up of its own on the desktop this box was designed for.
+    // An auto-repeated key sends no key-up of its own: only the final release selects.
     if (event->isAutoRepeat()) {
         QLineEdit::keyReleaseEvent(event);
         return;
@@ -229,15 +224,22 @@ void TIntegerEdit::paste() {
 
 void TIntegerEdit::contextMenuEvent(QContextMenuEvent *event) {
     QMenu *menu = createStandardContextMenu();
-    // The standard Paste entry shows the paste shortcut; it becomes the box's own paste.
-    const QString pasteKey =
-        QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    const QString pasteKey = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
     for (QAction *action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste") ||
-            action->text().endsWith(pasteKey)) {
+        const qsizetype tab = action->text().indexOf(QLatin1Char('\t'));
+        const QString shortcutText = tab < 0 ? QString() : action->text().mid(tab + 1);
+        // The standard Paste entry becomes the box's own paste.
+        if (action->objectName() == QLatin1String("edit-paste") || shortcutText == pasteKey) {
             disconnect(action, &QAction::triggered, nullptr, nullptr);
             connect(action, &QAction::triggered, this, &TIntegerEdit::paste);
         }
+        // A shortcut with Ctrl and a letter types a control character, which the key filter
+        // discards: the menu does not offer it.
+        const QKeySequence shortcut(shortcutText, QKeySequence::NativeText);
+        const QKeyCombination first = shortcut.isEmpty() ? QKeyCombination() : shortcut[0];
+        if ((first.keyboardModifiers() & Qt::ControlModifier) && first.key() >= Qt::Key_A &&
+            first.key() <= Qt::Key_Z)
+            action->setText(action->text().left(tab));
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

@@ -11,14 +11,17 @@
 // MaxLength limits what the user types or pastes; setText() is never cut.
 #pragma once
 
+#include "platform/AlignAnchors.h"
+#include "platform/Assign.h"
+
 #include <QLineEdit>
 #include <cstdint>
 
 namespace controls {
 
-class TIntegerEdit : public QLineEdit {
+class TIntegerEdit : public QLineEdit, public platform::TAlignAnchors<TIntegerEdit> {
     Q_OBJECT
-    Q_PROPERTY(int Anchors READ Anchors WRITE setAnchors)
+    Q_PROPERTY(platform::TAnchors Anchors READ Anchors WRITE setAnchors)
     Q_PROPERTY(int Min READ Min WRITE setMin)
     Q_PROPERTY(int Max READ Max WRITE setMax)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE setMaxLength)
@@ -26,13 +29,11 @@ class TIntegerEdit : public QLineEdit {
   public:
     explicit TIntegerEdit(QWidget *parent = nullptr);
 
-    int Anchors() const;
-    void setAnchors(int anchors);
     // Plain stored bounds: changing them does not re-check the text.
     std::int32_t Min() const { return m_min; }
-    void setMin(std::int32_t min) { m_min = min; }
+    void setMin(std::int32_t min) { platform::AssignIfChanged(m_min, min); }
     std::int32_t Max() const { return m_max; }
-    void setMax(std::int32_t max) { m_max = max; }
+    void setMax(std::int32_t max) { platform::AssignIfChanged(m_max, max); }
     // 0: no limit. Hides QLineEdit's own limit, which would also cut the program's writes.
     int MaxLength() const { return m_maxLength; }
     void setMaxLength(int length);

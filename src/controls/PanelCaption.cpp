@@ -3,8 +3,7 @@
 // The caption panel: a frameless panel entirely covered by its gradient band.
 #include "controls/PanelCaption.h"
 
-#include "platform/Align.h"
-#include "platform/Anchors.h"
+#include "platform/AlignAnchors.h"
 #include "platform/Assign.h"
 #include "platform/Fonts.h"
 
@@ -15,7 +14,7 @@ namespace controls {
 namespace {
 
 // One bevel ring, light on the top and left edges and dark on the others (or reversed).
-void DrawBevel(QPainter &painter, QRect &area, int cut) {
+void DrawBevel(QPainter &painter, QRect &area, TBevelCut cut) {
     if (cut == bvNone)
         return;
     if (cut != bvSpace) {
@@ -35,16 +34,10 @@ void DrawBevel(QPainter &painter, QRect &area, int cut) {
 
 TPanelCaption::TPanelCaption(QWidget *parent) : QWidget(parent) {
     resize(width(), PanelCaptionHeight);
-    m_bevelInner = bvNone;
-    m_bevelOuter = bvNone;
-    m_borderStyle = bsNone;
-    m_color = platform::clBtnShadow;
-    m_alignment = Qt::AlignLeft;
     QFont panelFont(QLatin1String("Tahoma"));
     panelFont.setPixelSize(platform::PointsToPixels(8));
     panelFont.setBold(true);
     setFont(panelFont);
-    m_caption.clear();
 
     m_band = new TGradientControl(this);
     m_band->setColor1(platform::clBlack);
@@ -64,20 +57,7 @@ TPanelCaption::~TPanelCaption() {
     m_band = nullptr;
 }
 
-int TPanelCaption::Align() const {
-    return platform::Align(this);
-}
-void TPanelCaption::setAlign(int align) {
-    platform::SetAlign(this, static_cast<platform::TAlign>(align));
-}
-int TPanelCaption::Anchors() const {
-    return platform::Anchors(this);
-}
-void TPanelCaption::setAnchors(int anchors) {
-    platform::SetAnchors(this, anchors);
-}
-
-void TPanelCaption::setAlignment(int alignment) {
+void TPanelCaption::setAlignment(Qt::Alignment alignment) {
     if (platform::AssignIfChanged(m_alignment, alignment))
         update();
 }
@@ -87,17 +67,17 @@ void TPanelCaption::setColor(TColor color) {
         update();
 }
 
-void TPanelCaption::setBevelInner(int bevel) {
+void TPanelCaption::setBevelInner(TBevelCut bevel) {
     if (platform::AssignIfChanged(m_bevelInner, bevel))
         update();
 }
 
-void TPanelCaption::setBevelOuter(int bevel) {
+void TPanelCaption::setBevelOuter(TBevelCut bevel) {
     if (platform::AssignIfChanged(m_bevelOuter, bevel))
         update();
 }
 
-void TPanelCaption::setBorderStyle(int style) {
+void TPanelCaption::setBorderStyle(TBorderStyle style) {
     if (platform::AssignIfChanged(m_borderStyle, style))
         update();
 }
@@ -108,7 +88,7 @@ void TPanelCaption::setCaption(const QString &caption) {
 }
 
 void TPanelCaption::setCaptionText(const QString &text) {
-    m_captionText = text;
+    platform::AssignIfChanged(m_captionText, text);
     m_band->setCaption(text);
 }
 

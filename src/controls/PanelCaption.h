@@ -8,27 +8,26 @@
 // BevelOuter, BorderStyle) switches itself off again at every paint.
 #pragma once
 
+#include "controls/ControlTypes.h"
 #include "controls/GradientControl.h"
+#include "platform/AlignAnchors.h"
 #include "platform/Colors.h"
 
 #include <QWidget>
 
 namespace controls {
 
-enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
-enum TBorderStyle { bsNone, bsSingle };
-
 inline constexpr int PanelCaptionHeight = 23;
 
-class TPanelCaption : public QWidget {
+class TPanelCaption : public QWidget, public platform::TAlignAnchors<TPanelCaption> {
     Q_OBJECT
-    Q_PROPERTY(int Align READ Align WRITE setAlign)
-    Q_PROPERTY(int Alignment READ Alignment WRITE setAlignment)
-    Q_PROPERTY(int Anchors READ Anchors WRITE setAnchors)
+    Q_PROPERTY(platform::TAlign Align READ Align WRITE setAlign)
+    Q_PROPERTY(Qt::Alignment Alignment READ Alignment WRITE setAlignment)
+    Q_PROPERTY(platform::TAnchors Anchors READ Anchors WRITE setAnchors)
     Q_PROPERTY(uint Color READ Color WRITE setColor)
-    Q_PROPERTY(int BevelInner READ BevelInner WRITE setBevelInner)
-    Q_PROPERTY(int BevelOuter READ BevelOuter WRITE setBevelOuter)
-    Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle)
+    Q_PROPERTY(controls::TBevelCut BevelInner READ BevelInner WRITE setBevelInner)
+    Q_PROPERTY(controls::TBevelCut BevelOuter READ BevelOuter WRITE setBevelOuter)
+    Q_PROPERTY(controls::TBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)
     Q_PROPERTY(QFont Font READ font WRITE setFont)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(QString CaptionText READ CaptionText WRITE setCaptionText)
@@ -37,21 +36,17 @@ class TPanelCaption : public QWidget {
     explicit TPanelCaption(QWidget *parent = nullptr);
     ~TPanelCaption() override;
 
-    int Align() const;
-    void setAlign(int align);
     // Qt::AlignLeft, Qt::AlignHCenter or Qt::AlignRight for the panel's own caption.
-    int Alignment() const { return m_alignment; }
-    void setAlignment(int alignment);
-    int Anchors() const;
-    void setAnchors(int anchors);
+    Qt::Alignment Alignment() const { return m_alignment; }
+    void setAlignment(Qt::Alignment alignment);
     TColor Color() const { return m_color; }
     void setColor(TColor color);
-    int BevelInner() const { return m_bevelInner; }
-    void setBevelInner(int bevel);
-    int BevelOuter() const { return m_bevelOuter; }
-    void setBevelOuter(int bevel);
-    int BorderStyle() const { return m_borderStyle; }
-    void setBorderStyle(int style);
+    TBevelCut BevelInner() const { return m_bevelInner; }
+    void setBevelInner(TBevelCut bevel);
+    TBevelCut BevelOuter() const { return m_bevelOuter; }
+    void setBevelOuter(TBevelCut bevel);
+    TBorderStyle BorderStyle() const { return m_borderStyle; }
+    void setBorderStyle(TBorderStyle style);
     const QString &Caption() const { return m_caption; }
     void setCaption(const QString &caption);
     const QString &CaptionText() const { return m_captionText; }
@@ -71,11 +66,12 @@ class TPanelCaption : public QWidget {
     void mouseReleaseEvent(QMouseEvent *event) override;
 
   private:
-    int m_alignment = Qt::AlignHCenter;
-    TColor m_color = platform::clBtnFace;
-    int m_bevelInner = bvNone;
-    int m_bevelOuter = bvRaised;
-    int m_borderStyle = bsNone;
+    // A frameless panel in the button shadow colour, its own caption at the left.
+    Qt::Alignment m_alignment = Qt::AlignLeft;
+    TColor m_color = platform::clBtnShadow;
+    TBevelCut m_bevelInner = bvNone;
+    TBevelCut m_bevelOuter = bvNone;
+    TBorderStyle m_borderStyle = bsNone;
     QString m_caption;
     QString m_captionText;
     TGradientControl *m_band = nullptr;

@@ -4,7 +4,7 @@
 #include "game/DialogForm.h"
 
 #include "platform/Fonts.h"
-#include "platform/Screen.h"
+#include "platform/Frame.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -17,8 +17,7 @@ TDialogForm::TDialogForm(QWidget *parent, const QString &caption, QSize clientSi
     setWindowTitle(caption);
     setFont(platform::DesignFont(QStringLiteral("Tahoma"), 11));
     setFixedSize(clientSize);
-    // Qt places a window before its border is known: the client area is centred.
-    move((platform::ScreenWidth() - width()) / 2, (platform::ScreenHeight() - height()) / 2);
+    platform::CentreOnScreen(this);
 }
 
 void TDialogForm::reject() {

@@ -14,7 +14,7 @@ class TDialogForm : public QDialog {
     Q_OBJECT
 
   public:
-    // A fixed client area of the given size, centred on the screen.
+    // A fixed client area of the given size; the window, border included, centred on the screen.
     TDialogForm(QWidget *parent, const QString &caption, QSize clientSize);
 
   public slots:

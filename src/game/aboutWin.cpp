@@ -1,21 +1,38 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The About window's design and its focus on OK.
+// The About window's controls and its focus on OK.
 #include "game/aboutWin.h"
 
 #include "controls/TranslationInfoButton.h"
 #include "game/Resources.h"
-#include "platform/Align.h"
+#include "platform/AlignAnchors.h"
 #include "platform/Colors.h"
 #include "platform/Fonts.h"
+#include "platform/Selection.h"
 #include "platform/Shape.h"
 
 #include <QEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
 
 namespace game {
+
+namespace {
+
+// The face reports a negative leading, which would pull the lines together until the
+// descenders touch the next line: each line takes the face's full cell height instead.
+void UseFullCellHeight(QTextEdit *memo) {
+    QTextBlockFormat lines;
+    lines.setLineHeight(platform::CellHeight(memo->font()), QTextBlockFormat::FixedHeight);
+    QTextCursor all(memo->document());
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(lines);
+}
+
+} // namespace
 
 Tabout::Tabout(QWidget *parent)
     : TDialogForm(parent, QStringLiteral("About Quintara"), QSize(373, 261)) {
@@ -52,7 +69,8 @@ Tabout::Tabout(QWidget *parent)
     Label5->setAlignment(Qt::AlignRight | Qt::AlignTop);
     ver = AutoLabel(Panel1, QStringLiteral("Unknown"), 184, 77);
 
-    copyinfo = new QPlainTextEdit(Panel1);
+    copyinfo = new QTextEdit(Panel1);
+    copyinfo->setAcceptRichText(false);
     copyinfo->setGeometry(88, 152, 273, 59);
     copyinfo->setReadOnly(true);
     copyinfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -62,6 +80,8 @@ Tabout::Tabout(QWidget *parent)
         "Quintara may be copied and passed on freely, as long as it is passed on unchanged "
         "and free of charge.\n"
         "Comments and suggestions are welcome at quintara@example.org."));
+    UseFullCellHeight(copyinfo);
+    platform::HideSelectionWithoutFocus(copyinfo);
     QPalette base = copyinfo->palette();
     base.setColor(QPalette::Base, Qt::white);
     copyinfo->setPalette(base);

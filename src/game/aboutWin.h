@@ -6,7 +6,7 @@
 #include "game/DialogForm.h"
 
 class QLabel;
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 
 namespace controls {
@@ -32,7 +32,7 @@ class Tabout : public TDialogForm {
     QLabel *Label2;
     QLabel *Label5;
     QLabel *ver;
-    QPlainTextEdit *copyinfo;
+    QTextEdit *copyinfo;
     QPushButton *ok;
     controls::TTranslationInfoButton *TranslationInfoButton1;
 

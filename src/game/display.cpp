@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The puzzle window: its design, the layout on show and resize, the switch between full
+// The puzzle window: its controls, the layout on show and resize, the switch between full
 // screen and a window, submissions and the solution display.
 #include "game/display.h"
 
@@ -8,15 +8,16 @@
 #include "calc/CalcVars.h"
 #include "controls/FlatButton.h"
 #include "controls/GradientControl.h"
-#include "game/Submission.h"
-#include "platform/Align.h"
-#include "platform/Anchors.h"
+#include "gamecore/Submission.h"
+#include "platform/AlignAnchors.h"
 #include "platform/Colors.h"
 #include "platform/Fonts.h"
+#include "platform/Frame.h"
 #include "platform/Guarded.h"
 #include "platform/Messages.h"
 #include "platform/ModalForm.h"
 #include "platform/Screen.h"
+#include "platform/Selection.h"
 #include "platform/Shape.h"
 #include "platform/Text.h"
 #include "runtime/IntText.h"
@@ -77,7 +78,15 @@ QLineEdit *TermBox(QWidget *parent, int left, const QString &accessibleName) {
     SetTextColour(box, Qt::white);
     box->setTextMargins(0, 0, 0, 0);
     box->setAccessibleName(accessibleName);
+    platform::HideSelectionWithoutFocus(box);
     return box;
+}
+
+// A text the program writes leaves the caret at the start, so a long number shows its
+// beginning.
+void WriteText(QLineEdit *box, const QString &text) {
+    box->setText(text);
+    box->setCursorPosition(0);
 }
 
 QLabel *Label(QWidget *parent, const QString &caption, const QFont &font) {
@@ -118,9 +127,10 @@ bool WindowManagerPlacesWindows() {
     return name != QLatin1String("offscreen") && name != QLatin1String("minimal");
 }
 
-// The design's client area, against which the anchors take their distances.
-constexpr int DesignWidth = 792;
-constexpr int DesignHeight = 566;
+// The client area the controls are placed in, against which the anchors take their
+// distances.
+constexpr int ClientWidth = 792;
+constexpr int ClientHeight = 566;
 constexpr int MinimumWidth = 800;
 constexpr int MinimumHeight = 300;
 
@@ -131,7 +141,7 @@ TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::Frame
     SetBackground(this, Black);
     setFont(platform::DesignFont(QStringLiteral("Tahoma"), 16));
     SetTextColour(this, Qt::white);
-    resize(DesignWidth, DesignHeight);
+    resize(ClientWidth, ClientHeight);
 
     GradientControl2 = Band(this, 0, platform::clSilver, platform::clBlack);
     platform::SetAnchors(GradientControl2, akLeft | akTop | akRight);
@@ -171,7 +181,8 @@ TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::Frame
     ie4 = TermBox(pnIe, 434, QStringLiteral("Term 4"));
     for (QLineEdit *box : {ie1, ie2, ie3, ie4}) {
         box->setReadOnly(true);
-        box->setFocusPolicy(Qt::NoFocus);
+        // Not a tab stop, but a click gives it the focus, so that its term can be copied.
+        box->setFocusPolicy(Qt::ClickFocus);
         box->setCursor(Qt::ArrowCursor);
     }
     ieX = TermBox(pnIe, 578, QStringLiteral("Term 5, your answer"));
@@ -207,7 +218,7 @@ TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::Frame
     lblExpr_->setWordWrap(false);
     lblExpr->hide();
 
-    // Only now: the anchors took their distances from the design's smaller client area.
+    // Only now: the anchors took their distances from the smaller client area above.
     setMinimumSize(MinimumWidth, MinimumHeight);
 
     // Entry box, OK, Exit: the only stops of the Tab key.
@@ -293,10 +304,8 @@ void TdisplayFrm::LayOut() {
     }
 
     const runtime::Extended halfGap = (Line2->y() - Line1->y()) / 2.0L - pnIe->height() / 2.0L;
-    // The outer width, border included; a borderless window has none, whatever the
-    // window system still reports.
-    const int windowWidth =
-        windowFlags().testFlag(Qt::FramelessWindowHint) ? width() : frameGeometry().width();
+    const QMargins border = platform::FrameMargins(this);
+    const int windowWidth = width() + border.left() + border.right();
     const runtime::Extended halfWidth = windowWidth / 2.0L - pnIe->width() / 2.0L;
     pnIe->move(static_cast<int>(runtime::RoundHalfEven(halfWidth)),
                Line1->y() + static_cast<int>(runtime::RoundHalfEven(halfGap)));
@@ -310,40 +319,43 @@ void TdisplayFrm::LayOut() {
 }
 
 void TdisplayFrm::FormDblClick() {
+    // Changing the border hides the window and shows it anew; the control that had the
+    // keyboard focus keeps it.
+    QWidget *const focused = focusWidget();
     {
         const QScopedValueRollback switching(FSwitchingBorder, true);
         if (!windowFlags().testFlag(Qt::FramelessWindowHint)) {
             setWindowFlag(Qt::FramelessWindowHint, true);
             setMinimumSize(MinimumWidth, MinimumHeight);
-            show();
         } else {
             setWindowState(windowState() & ~Qt::WindowFullScreen);
             setWindowFlag(Qt::FramelessWindowHint, false);
-            resize(800, 600);
-            show();
-            // Sizes are outer sizes; the border is known once the window has one.
-            const QSize border = frameGeometry().size() - size();
-            setMinimumSize(QSize(MinimumWidth, MinimumHeight) - border);
-            resize(QSize(800, 600) - border);
-            const QSize outer = size() + border;
-            move(platform::ScreenWidth() / 2 - outer.width() / 2,
-                 platform::ScreenHeight() / 2 - outer.height() / 2);
+            // Sizes and positions are outer ones, the window manager's border included.
+            const QSize outer(800, 600);
+            platform::SetOuterGeometry(
+                this,
+                QRect(QPoint(platform::ScreenWidth() / 2 - outer.width() / 2,
+                             platform::ScreenHeight() / 2 - outer.height() / 2),
+                      outer),
+                QSize(MinimumWidth, MinimumHeight));
         }
+        platform::ShowAgain(this, focused);
     }
     LayOut();
 }
 
 void TdisplayFrm::CreateSeries() {
-    const SeriesParams drawn = game::CreateSeries(EasyMode, {SeriesKind, SeriesStart, SeriesStep});
+    const gamecore::SeriesParams drawn =
+        gamecore::CreateSeries(EasyMode, {SeriesKind, SeriesStart, SeriesStep});
     SeriesKind = drawn.SeriesKind;
     SeriesStart = drawn.SeriesStart;
     SeriesStep = drawn.SeriesStep;
 }
 
 void TdisplayFrm::ShowSeries() {
-    const auto terms = SeriesTerms({SeriesKind, SeriesStart, SeriesStep});
+    const auto terms = gamecore::SeriesTerms({SeriesKind, SeriesStart, SeriesStep});
     for (std::size_t i = 0; i < TermBoxes.size(); ++i)
-        TermBoxes[i]->setText(QString::number(terms[i]));
+        WriteText(TermBoxes[i], QString::number(terms[i]));
     Answer = terms[4];
     ieX->setText(QStringLiteral("0"));
     ieX->selectAll();
@@ -361,41 +373,43 @@ void TdisplayFrm::SetBoxBackgrounds(const QColor &colour) {
 void TdisplayFrm::Help() {
     if (!TestMode)
         return;
-    ieX->setText(QString::number(Answer));
+    WriteText(ieX, QString::number(Answer));
     SetBoxBackgrounds(Grey);
     for (QLabel *label : Labels)
         label->show();
     // The label breaks lines at "\n" only.
-    lblExpr_->setText(platform::FromCp1252(SeriesFormula({SeriesKind, SeriesStart, SeriesStep}))
-                          .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    lblExpr_->setText(
+        platform::FromCp1252(gamecore::SeriesFormula({SeriesKind, SeriesStart, SeriesStep}))
+            .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     lblExpr->show();
 }
 
 void TdisplayFrm::Eval() {
-    PlayState state{TestMode, NumSeries, SeriesNumber, Answer};
-    const SubmitResult result = SubmitAnswer(platform::ToCp1252(ieX->text()), state);
-    if (result.Outcome == TSubmitOutcome::soAborted)
+    gamecore::PlayState state{TestMode, NumSeries, SeriesNumber, Answer};
+    const gamecore::SubmitResult result =
+        gamecore::SubmitAnswer(platform::ToCp1252(ieX->text()), state);
+    if (result.Outcome == gamecore::TSubmitOutcome::soAborted)
         return;
     const QString text = platform::FromCp1252(result.BoxText);
-    ieX->setText(text);
+    WriteText(ieX, text);
     switch (result.Outcome) {
-    case TSubmitOutcome::soAborted:
+    case gamecore::TSubmitOutcome::soAborted:
         break;
-    case TSubmitOutcome::soNotInteger:
+    case gamecore::TSubmitOutcome::soNotInteger:
         platform::ShowMessage(nullptr,
                               QStringLiteral("The entered value \"") + text +
                                   QStringLiteral("\" is not a valid integer."),
                               windowTitle(), platform::MsgIcon::Error);
         break;
-    case TSubmitOutcome::soWrong:
+    case gamecore::TSubmitOutcome::soWrong:
         platform::Beep();
         break;
-    case TSubmitOutcome::soCompleted:
+    case gamecore::TSubmitOutcome::soCompleted:
         pnIe->hide();
         lblSeries_->setText(QStringLiteral("All sequences completed."));
         lblSeries_->adjustSize();
         [[fallthrough]];
-    case TSubmitOutcome::soCorrect:
+    case gamecore::TSubmitOutcome::soCorrect:
         SeriesNumber = state.SeriesNumber;
         CreateSeries();
         ShowSeries();

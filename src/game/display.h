@@ -4,7 +4,7 @@
 // display and the play flow of one game.
 #pragma once
 
-#include "game/Series.h"
+#include "gamecore/Series.h"
 
 #include <QWidget>
 
@@ -39,7 +39,7 @@ class TdisplayFrm : public QWidget {
     std::int32_t SeriesNumber = 0;
 
     // The current sequence.
-    TSeriesKind SeriesKind = TSeriesKind::skArithmetic;
+    gamecore::TSeriesKind SeriesKind = gamecore::TSeriesKind::skArithmetic;
     std::int32_t SeriesStart = 0;
     std::int32_t SeriesStep = 0;
     std::int32_t Answer = 0;
@@ -51,7 +51,7 @@ class TdisplayFrm : public QWidget {
     void Eval();
     void CloseSim();
 
-    // The design's controls.
+    // The window's controls.
     controls::TGradientControl *GradientControl2;
     platform::TShape *Line1;
     controls::TGradientControl *GradientControl1;

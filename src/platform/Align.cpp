@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Alignment: one arranger per parent lays out its aligned children when anything changes.
-#include "platform/Align.h"
+#include "platform/AlignAnchors.h"
 
 #include <QEvent>
 #include <QPointer>

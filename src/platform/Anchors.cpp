@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Anchor rules: one watcher per control, applied when the parent's size changes.
-#include "platform/Anchors.h"
+#include "platform/AlignAnchors.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -104,16 +104,16 @@ AnchorWatcher *FindWatcher(const QWidget *control) {
 
 } // namespace
 
-void SetAnchors(QWidget *control, int anchors) {
+void SetAnchors(QWidget *control, TAnchors anchors) {
     if (AnchorWatcher *watcher = FindWatcher(control))
-        watcher->setAnchors(anchors);
+        watcher->setAnchors(anchors.toInt());
     else
-        new AnchorWatcher(control, anchors);
+        new AnchorWatcher(control, anchors.toInt());
 }
 
-int Anchors(const QWidget *control) {
+TAnchors Anchors(const QWidget *control) {
     const AnchorWatcher *watcher = FindWatcher(control);
-    return watcher ? watcher->anchors() : (akLeft | akTop);
+    return watcher ? TAnchors::fromInt(watcher->anchors()) : (akLeft | akTop);
 }
 
 } // namespace platform

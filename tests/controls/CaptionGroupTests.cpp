@@ -1,12 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The caption panel and the caption group: the dark title bar, its text and its upkeep.
+// The caption panel and the caption group: the dark title bar, its text and its upkeep;
+// the own controls' enumerated properties.
 #include "controls/CaptionGroup.h"
+#include "controls/FlatButton.h"
 #include "controls/PanelCaption.h"
 
 #include "WidgetProbe.h"
 
 #include <QLineEdit>
+#include <QMetaEnum>
+#include <QMetaProperty>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -219,6 +223,63 @@ TEST_F(CaptionTest, SettledGroupPaintsNoFurtherPaints) {
     group.repaint();
     QApplication::processEvents();
     EXPECT_EQ(paints.count, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CaptionTest, GroupFrameRunsUnderTheFullWidthOfTheTitleBar) {
+    TCaptionGroup group(window.get());
+    group.setGeometry(16, 8, 217, 193);
+    group.setCaptionText(QStringLiteral("Settings"));
+    group.show();
+    const QImage image = Snapshot(&group);
+    const TColor background = platform::FromQColor(group.palette().color(QPalette::Window));
+    const QRect frame = InkBox(image, QRect(0, 23, 217, 170), background);
+    EXPECT_EQ(frame.left(), 0);
+    EXPECT_EQ(frame.right(), 216);
+    EXPECT_EQ(frame.bottom(), 192);
+    // The bar covers the top 23 rows over the full width, frame included.
+    EXPECT_EQ(group.CaptionPanel()->geometry(), QRect(0, 0, 217, 23));
+}
+
+} // namespace
+
+namespace {
+
+// Enumerated properties are set by their value names, as a form description gives them.
+TEST(ControlProperties, EnumeratedPropertiesTakeTheirValueNames) {
+    QWidget parent;
+    TGradientControl band(&parent);
+    TPanelCaption panel(&parent);
+    TCaptionGroup group(&parent);
+    TFlatButton button(&parent);
+    struct Row {
+        QObject *control;
+        const char *property;
+        const char *value;
+    };
+    const Row rows[] = {
+        {&band, "GradientDirection", "gdVertical"},  {&band, "Align", "alBottom"},
+        {&band, "Anchors", "akRight|akBottom"},      {&panel, "BevelOuter", "bvLowered"},
+        {&panel, "BorderStyle", "bsSingle"},         {&group, "BevelInner", "bvSpace"},
+        {&group, "Anchors", "akLeft|akTop|akRight"}, {&button, "Align", "alClient"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(std::string(row.property) + " = " + row.value);
+        const QMetaObject *meta = row.control->metaObject();
+        const QMetaProperty property = meta->property(meta->indexOfProperty(row.property));
+        ASSERT_TRUE(property.isEnumType());
+        ASSERT_TRUE(row.control->setProperty(row.property, QString::fromLatin1(row.value)));
+        const QMetaEnum enumerator = property.enumerator();
+        const int value = row.control->property(row.property).toInt();
+        EXPECT_EQ(enumerator.isFlag() ? enumerator.valueToKeys(value).toStdString()
+                                      : std::string(enumerator.valueToKey(value)),
+                  row.value);
+    }
+    EXPECT_EQ(band.GradientDirection(), gdVertical);
+    EXPECT_EQ(button.Align(), platform::alClient);
 }
 
 } // namespace

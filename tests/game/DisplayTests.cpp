@@ -9,6 +9,7 @@
 #include "game/display.h"
 #include "platform/Shape.h"
 
+#include <QClipboard>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +18,7 @@
 #include <memory>
 
 using game::TdisplayFrm;
-using game::TSeriesKind;
+using gamecore::TSeriesKind;
 
 namespace {
 
@@ -121,7 +122,7 @@ TEST_F(DisplayFrm, ShowsWhiteFramedRowBetweenTheBandsWithItsButtons) {
     EXPECT_EQ(frm->GradientControl1->Caption(), "");
 }
 
-TEST_F(DisplayFrm, TextsTakeTheDesignsFacesSizesAndColours) {
+TEST_F(DisplayFrm, TextsTakeTheirFacesSizesAndColours) {
     Show();
     struct Row {
         const char *what;
@@ -194,6 +195,8 @@ TEST_F(DisplayFrm, DoubleClickSwitchesToA800By600WindowAndBackWithNewSequences) 
     EXPECT_EQ(frm->pnIe->pos(), QPoint(12, 64 + (border == 4 ? 210 : 212)));
     EXPECT_EQ(frm->ieX->text(), "0"); // a new sequence was put up
     EXPECT_EQ(frm->SeriesNumber, 1);
+    // The user may shrink the window down to 800 x 300 outside.
+    EXPECT_EQ(frm->minimumSize() + (frm->frameGeometry().size() - frm->size()), QSize(800, 300));
 
     frm->ieX->setText("55");
     QTest::mouseDClick(frm.get(), Qt::LeftButton, {}, QPoint(600, 250));
@@ -203,6 +206,71 @@ TEST_F(DisplayFrm, DoubleClickSwitchesToA800By600WindowAndBackWithNewSequences) 
     EXPECT_EQ(frm->pnIe->pos(), QPoint(124, 360));
     EXPECT_EQ(frm->ieX->text(), "0");
     EXPECT_EQ(frm->SeriesNumber, 1);
+}
+
+TEST_F(DisplayFrm, BorderRoundTripKeepsTheFocusShowingWhereItWas) {
+    Show();
+    frm->ieX->setFocus();
+    for (int i = 0; i < 2; ++i) {
+        QTest::mouseDClick(frm.get(), Qt::LeftButton, {}, QPoint(600, 250));
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(frm->ieX->hasFocus()) << "switch " << i;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(frm->btnEval->hasFocus());
+    EXPECT_EQ(frm->btnEval->grab().toImage().pixelColor(2, 2), QColor(102, 102, 102));
+}
+
+TEST_F(DisplayFrm, ATermBoxTakesTheFocusOnAClickAndCopiesItsTerm) {
+    Show();
+    PutUpSeven();
+    frm->ieX->setFocus();
+    frm->ieX->setText("777777");
+    frm->ieX->selectAll();
+    QTest::mouseDClick(frm->ie2, Qt::LeftButton, {}, QPoint(10, 20));
+    EXPECT_TRUE(frm->ie2->hasFocus());
+    EXPECT_EQ(frm->ie2->selectedText(), "4");
+    QTest::keyClick(frm->ie2, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "4");
+    // Still no tab stop.
+    frm->ieX->setFocus();
+    QTest::keyClick(frm->ieX, Qt::Key_Backtab);
+    EXPECT_TRUE(frm->btnExit->hasFocus());
+}
+
+TEST_F(DisplayFrm, OnlyTheFocusedBoxShowsItsSelection) {
+    Show();
+    const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
+    const auto showsHighlight = [&](QWidget *box) {
+        const QImage image = box->grab().toImage();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == highlight)
+                    return true;
+        return false;
+    };
+    frm->btnEval->setFocus();
+    frm->ShowSeries();
+    ASSERT_EQ(frm->ieX->selectedText(), "0");
+    EXPECT_FALSE(showsHighlight(frm->ieX));
+    frm->ieX->setFocus();
+    EXPECT_TRUE(showsHighlight(frm->ieX));
+    // A term selected by the mouse: its box shows it, the entry box no longer does.
+    QTest::mouseDClick(frm->ie1, Qt::LeftButton, {}, QPoint(10, 20));
+    ASSERT_TRUE(frm->ie1->hasSelectedText());
+    EXPECT_TRUE(showsHighlight(frm->ie1));
+    EXPECT_FALSE(showsHighlight(frm->ieX));
+    frm->ieX->setFocus();
+    EXPECT_FALSE(showsHighlight(frm->ie1));
+}
+
+TEST_F(DisplayFrm, AWrittenResultShowsItsStart) {
+    Show();
+    PutUpSeven();
+    Submit("Pi");
+    ASSERT_EQ(frm->ieX->text(), "3.14159265359");
+    EXPECT_EQ(frm->ieX->cursorPosition(), 0);
+    ASSERT_EQ(recorder.messages.size(), 1u); // not an integer
 }
 
 TEST_F(DisplayFrm, DoubleClickOnAControlDoesNotSwitch) {

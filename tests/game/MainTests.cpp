@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings window and the About window through their real widgets: design, count
+// The settings window and the About window through their real widgets: layout, count
 // rules, the modal game and the return to unchanged settings.
 #include "GameFixture.h"
 
@@ -10,16 +10,20 @@
 #include "game/aboutWin.h"
 #include "game/display.h"
 #include "game/main.h"
+#include "platform/Fonts.h"
 #include "platform/Shape.h"
 
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
 
 #include <memory>
 #include <optional>
@@ -63,6 +67,8 @@ class MainFrm : public gametest::WindowTest {
             display.close();
         });
         trigger();
+        // A trigger may only start the game later (an animated click): wait for it.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return seen.numSeries != -1; }, 5000));
         return seen;
     }
 
@@ -90,6 +96,26 @@ TEST_F(MainFrm, IsAFixedDialogWithExecuteAsDefaultAndItsTabOrder) {
         EXPECT_EQ(QApplication::focusWidget(), expected);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
+}
+
+TEST_F(MainFrm, SettingsAndAboutAreCentredWithTheirBorder) {
+    // The offscreen platform gives windows a border of its own, as a window manager would.
+    const auto centred = [](const QWidget &window) {
+        const QRect outer = window.frameGeometry();
+        EXPECT_NE(outer, window.geometry());
+        EXPECT_EQ(outer.topLeft(), QPoint((1024 - outer.width()) / 2, (768 - outer.height()) / 2));
+    };
+    QCoreApplication::processEvents();
+    centred(*frm);
+    bool seen = false;
+    gametest::WhenShown<Tabout>(frm.get(), [&](Tabout &about) {
+        QCoreApplication::processEvents();
+        centred(about);
+        seen = true;
+        about.close();
+    });
+    QTest::mouseClick(frm->btnAbout, Qt::LeftButton);
+    EXPECT_TRUE(seen);
 }
 
 TEST_F(MainFrm, CountTextSetsTheLengthOfTheGame) {
@@ -168,26 +194,24 @@ TEST_F(MainFrm, EnterStartsAGameAndEscEndsTheProgram) {
 }
 
 TEST_F(MainFrm, AcceleratorsReachTheirControls) {
-    // A mnemonic click is animated: the key is followed by time for the click to land.
-    const auto alt = [this](Qt::Key key) {
+    // A mnemonic click is animated: the key is followed by waiting for the click to land.
+    const auto alt = [this](Qt::Key key, const std::function<bool()> &landed) {
         QTest::keyClick(frm.get(), key, Qt::AltModifier);
-        QTest::qWait(250);
+        return QTest::qWaitFor(landed, 5000);
     };
-    alt(Qt::Key_E);
-    EXPECT_TRUE(frm->rbDodEasy->isChecked());
-    alt(Qt::Key_D);
-    EXPECT_TRUE(frm->rbDodNormal->isChecked());
+    EXPECT_TRUE(alt(Qt::Key_E, [&] { return frm->rbDodEasy->isChecked(); }));
+    EXPECT_TRUE(alt(Qt::Key_D, [&] { return frm->rbDodNormal->isChecked(); }));
     // Exit's caption shares the letter; training mode is the one Alt+T reaches.
     for (bool checked : {true, false}) {
         SCOPED_TRACE(checked);
-        alt(Qt::Key_T);
-        EXPECT_EQ(frm->cbTestMode->isChecked(), checked);
+        EXPECT_TRUE(alt(Qt::Key_T, [&] { return frm->cbTestMode->isChecked() == checked; }));
         EXPECT_EQ(frm->ieNumSeries->isEnabled(), !checked);
         EXPECT_TRUE(frm->isVisible());
     }
-    alt(Qt::Key_N);
-    EXPECT_TRUE(frm->ieNumSeries->hasFocus());
-    EXPECT_EQ(PlayAndClose([&] { alt(Qt::Key_X); }).numSeries, 10);
+    EXPECT_TRUE(alt(Qt::Key_N, [&] { return frm->ieNumSeries->hasFocus(); }));
+    EXPECT_EQ(
+        PlayAndClose([&] { QTest::keyClick(frm.get(), Qt::Key_X, Qt::AltModifier); }).numSeries,
+        10);
 }
 
 TEST_F(MainFrm, ExitEndsTheProgram) {
@@ -247,7 +271,7 @@ TEST(AboutWin, StripeIconAndButtonsSitOnTheWhitePanel) {
     EXPECT_EQ(about.childAt(100, 230), about.TranslationInfoButton1->InnerButton());
 }
 
-TEST(AboutWin, TextsTakeTheDesignsFaces) {
+TEST(AboutWin, TextsTakeTheirFacesAndPixelSizes) {
     Tabout about;
     TmainFrm settings;
     struct Row {
@@ -271,6 +295,18 @@ TEST(AboutWin, TextsTakeTheDesignsFaces) {
         EXPECT_EQ(info.family(), row.face);
         EXPECT_EQ(info.pixelSize(), row.pixels);
         EXPECT_EQ(info.bold(), row.bold);
+    }
+}
+
+TEST(AboutWin, NoticeLinesAreAFullTextCellApart) {
+    Tabout about;
+    about.show();
+    const QTextBlock first = about.copyinfo->document()->firstBlock();
+    ASSERT_GE(first.layout()->lineCount(), 2);
+    const qreal spacing = first.layout()->lineAt(1).y() - first.layout()->lineAt(0).y();
+    EXPECT_EQ(spacing, platform::CellHeight(about.copyinfo->font()));
+    if (platform::TahomaRegistered()) {
+        EXPECT_EQ(spacing, 13);
     }
 }
 

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Anchors, alignment and the shape control as their parent changes size.
-#include "platform/Align.h"
-#include "platform/Anchors.h"
+#include "platform/AlignAnchors.h"
 #include "platform/Shape.h"
 
 #include <QTest>
@@ -29,7 +28,7 @@ class LayoutTest : public ::testing::Test {
 TEST_F(LayoutTest, AnchoredControlsKeepTheirDistances) {
     struct Row {
         const char *name;
-        int anchors;
+        TAnchors anchors;
         QRect after; // for a parent going from 792 x 566 to 1024 x 768
     };
     const Row rows[] = {
@@ -39,7 +38,7 @@ TEST_F(LayoutTest, AnchoredControlsKeepTheirDistances) {
         {"left right bottom", akLeft | akRight | akBottom, QRect(674, 722, 332, 33)},
         {"all four", akLeft | akTop | akRight | akBottom, QRect(674, 520, 332, 235)},
         // Neither edge: the centre keeps its share of the extent.
-        {"none", 0, QRect(886, 711, 100, 33)},
+        {"none", {}, QRect(886, 711, 100, 33)},
     };
     showParent();
     for (const Row &row : rows) {

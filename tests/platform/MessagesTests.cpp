@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace platform;
 
 namespace {
@@ -38,17 +40,31 @@ TEST(Messages, RealBoxShowsOneOkButtonAndPlainLines) {
     QString shownText, shownTitle;
     QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
     int buttons = 0;
-    QTimer::singleShot(0, [&] {
+    // Polls for the box; a box that never comes fails at once instead of leaving the
+    // test waiting in the message loop.
+    bool seen = false;
+    std::function<void(int)> whenShown = [&](int triesLeft) {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        shownText = box->text();
-        shownTitle = box->windowTitle();
-        shownIcon = box->icon();
-        buttons = static_cast<int>(box->buttons().size());
-        box->accept();
-    });
+        if (!box && triesLeft > 0) {
+            QTimer::singleShot(10, [&whenShown, triesLeft] { whenShown(triesLeft - 1); });
+            return;
+        }
+        if (box) {
+            seen = true;
+            shownText = box->text();
+            shownTitle = box->windowTitle();
+            shownIcon = box->icon();
+            buttons = static_cast<int>(box->buttons().size());
+        }
+        // Whatever came up is closed, so that the test ends.
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *any = qobject_cast<QMessageBox *>(window); any && any->isVisible())
+                any->accept();
+    };
+    QTimer::singleShot(0, [&] { whenShown(500); });
     ShowMessage(nullptr, QStringLiteral("first\r\n\r\nsecond"), QStringLiteral("Quintara"),
                 MsgIcon::Information);
+    ASSERT_TRUE(seen) << "no message box came up";
     EXPECT_EQ(shownText, QStringLiteral("first\n\nsecond"));
     EXPECT_EQ(shownTitle, QStringLiteral("Quintara"));
     EXPECT_EQ(shownIcon, QMessageBox::Information);

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -50,7 +51,7 @@ TEST(Fonts, PointsBecomePixelsAt96Dpi) {
         EXPECT_EQ(PointsToPixels(points), pixels) << points;
 }
 
-TEST(Fonts, DesignFacesResolveToInstalledFaces) {
+TEST(Fonts, NamedFacesResolveToInstalledFaces) {
     RegisterFonts();
     RegisterFonts();
     struct Row {
@@ -74,6 +75,18 @@ TEST(Fonts, TahomaIsRegisteredFromTheWineFolder) {
     if (!QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")))
         GTEST_SKIP() << "Tahoma files not installed";
     EXPECT_TRUE(TahomaRegistered());
+}
+
+TEST(Fonts, ALineIsTheFacesFullCellHigh) {
+    RegisterFonts();
+    const QFont tahoma = DesignFont(QStringLiteral("Tahoma"), 11);
+    const QFontMetrics metrics(tahoma);
+    // Never less than the face's ascent and descent, whatever leading it reports.
+    EXPECT_GE(CellHeight(tahoma), metrics.ascent() + metrics.descent());
+    if (TahomaRegistered()) {
+        EXPECT_EQ(CellHeight(tahoma), 13);
+    }
+    EXPECT_GT(CellHeight(DesignFont(QStringLiteral("Tahoma"), 22)), CellHeight(tahoma));
 }
 
 TEST(Screen, SizeIsThePrimaryScreensUnlessFaked) {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The entry point of the widget test programs: a QApplication on the offscreen platform
-// around GoogleTest, with the designs' fonts registered.
+// around GoogleTest, with the windows' fonts registered.
 #include "platform/Fonts.h"
 
 #include <QApplication>

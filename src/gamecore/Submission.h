@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-namespace game {
+namespace gamecore {
 
 enum class TSubmitOutcome : std::uint8_t {
     soAborted,    // the calculator stopped silently: nothing changes, not even the box
@@ -34,4 +34,4 @@ struct SubmitResult {
 // state.SeriesNumber.
 SubmitResult SubmitAnswer(const std::string &entryText, PlayState &state);
 
-} // namespace game
+} // namespace gamecore

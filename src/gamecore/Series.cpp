@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sequence kinds: the draw table, the terms and the solution formula.
-#include "game/Series.h"
+#include "gamecore/Series.h"
 
 #include "runtime/Faults.h"
 #include "runtime/IntText.h"
@@ -9,7 +9,7 @@
 
 #include <stdexcept>
 
-namespace game {
+namespace gamecore {
 
 namespace {
 
@@ -161,4 +161,4 @@ std::string SeriesFormula(const SeriesParams &params) {
     return text;
 }
 
-} // namespace game
+} // namespace gamecore

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A submission: the calculator pre-pass, the integer reading and the counting of a game.
-#include "game/Submission.h"
+#include "gamecore/Submission.h"
 
 #include "calc/CalcFuncs.h"
 #include "calc/CalcVars.h"
@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
-using game::PlayState;
-using game::SubmitAnswer;
-using game::TSubmitOutcome;
+using gamecore::PlayState;
+using gamecore::SubmitAnswer;
+using gamecore::TSubmitOutcome;
 
 namespace {
 

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The answer pre-pass and the comparison with the expected term.
-#include "game/Submission.h"
+#include "gamecore/Submission.h"
 
 #include "calc/NumCalc.h"
 #include "runtime/Faults.h"
 #include "runtime/IntText.h"
 
-namespace game {
+namespace gamecore {
 
 SubmitResult SubmitAnswer(const std::string &entryText, PlayState &state) {
     SubmitResult result;
@@ -41,4 +41,4 @@ SubmitResult SubmitAnswer(const std::string &entryText, PlayState &state) {
     return result;
 }
 
-} // namespace game
+} // namespace gamecore

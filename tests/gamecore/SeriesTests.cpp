@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sequence kinds: draw ranges, terms, answers and formula texts.
-#include "game/Series.h"
+#include "gamecore/Series.h"
 
 #include "runtime/Faults.h"
 #include "runtime/Random.h"
@@ -11,8 +11,8 @@
 #include <map>
 #include <set>
 
-using game::SeriesParams;
-using game::TSeriesKind;
+using gamecore::SeriesParams;
+using gamecore::TSeriesKind;
 
 namespace {
 
@@ -57,7 +57,7 @@ TEST(CreateSeries, EveryKindDrawsExactlyItsParameterRangesAndAnswers) {
     std::map<TSeriesKind, int> counts;
     for (int i = 0; i < Draws; ++i) {
         // Sentinels show whether a kind touched a parameter it does not draw.
-        const SeriesParams p = game::CreateSeries(false, {TSeriesKind::skPrimes, 9999, 9999});
+        const SeriesParams p = gamecore::CreateSeries(false, {TSeriesKind::skPrimes, 9999, 9999});
         const KindRanges &r = Ranges()[static_cast<std::size_t>(p.SeriesKind)];
         ++counts[p.SeriesKind];
         if (r.starts.empty())
@@ -68,7 +68,7 @@ TEST(CreateSeries, EveryKindDrawsExactlyItsParameterRangesAndAnswers) {
             ASSERT_EQ(p.SeriesStep, 9999);
         else
             steps[p.SeriesKind].insert(p.SeriesStep);
-        const auto terms = game::SeriesTerms(p);
+        const auto terms = gamecore::SeriesTerms(p);
         ASSERT_GE(terms[4], r.answer.lo);
         ASSERT_LE(terms[4], r.answer.hi);
         for (int n = 0; n < 4; ++n)
@@ -125,7 +125,7 @@ TEST(CreateSeries, DrawsKindThenStartThenStepWithTheirReplacementsAndNothingMore
     for (std::uint64_t seed = 1; seed <= 3000; ++seed) {
         SCOPED_TRACE(seed);
         runtime::RandSeed(seed);
-        const SeriesParams got = game::CreateSeries(false, {TSeriesKind::skPrimes, 7777, 8888});
+        const SeriesParams got = gamecore::CreateSeries(false, {TSeriesKind::skPrimes, 7777, 8888});
         const std::int32_t after = runtime::RandomRange(0, 1 << 30);
 
         runtime::RandSeed(seed);
@@ -149,7 +149,7 @@ TEST(CreateSeries, EasyDrawsOnlyArithmeticAndGeometricHalfEach) {
     runtime::RandSeed(99);
     int arithmetic = 0;
     for (int i = 0; i < Draws; ++i) {
-        const SeriesParams p = game::CreateSeries(true);
+        const SeriesParams p = gamecore::CreateSeries(true);
         ASSERT_TRUE(p.SeriesKind == TSeriesKind::skArithmetic ||
                     p.SeriesKind == TSeriesKind::skGeometric);
         arithmetic += p.SeriesKind == TSeriesKind::skArithmetic;
@@ -211,18 +211,19 @@ TEST(SeriesTermsAndFormula, ExamplesGiveTheirTermsAnswerAndText) {
     };
     for (const TermsRow &row : rows) {
         SCOPED_TRACE(row.formula);
-        EXPECT_EQ(game::SeriesTerms(row.params), row.terms);
-        EXPECT_EQ(game::SeriesFormula(row.params), row.formula);
+        EXPECT_EQ(gamecore::SeriesTerms(row.params), row.terms);
+        EXPECT_EQ(gamecore::SeriesFormula(row.params), row.formula);
     }
 }
 
 TEST(SeriesTerms, ParametersOutsideTheDrawAreRefusedRatherThanOverflowing) {
-    EXPECT_THROW(game::SeriesTerms({TSeriesKind::skGeometric, 1000, 1000}), runtime::EIntOverflow);
-    EXPECT_THROW(game::SeriesTerms({TSeriesKind::skArithmetic, INT32_MAX, 1}),
+    EXPECT_THROW(gamecore::SeriesTerms({TSeriesKind::skGeometric, 1000, 1000}),
                  runtime::EIntOverflow);
-    EXPECT_THROW(game::SeriesTerms({TSeriesKind::skPrimes, 22, 0}), std::out_of_range);
-    EXPECT_THROW(game::SeriesTerms({TSeriesKind::skPrimes, 0, 0}), std::out_of_range);
-    EXPECT_EQ(game::SeriesTerms({TSeriesKind::skPrimes, 21, 0})[4], 97);
+    EXPECT_THROW(gamecore::SeriesTerms({TSeriesKind::skArithmetic, INT32_MAX, 1}),
+                 runtime::EIntOverflow);
+    EXPECT_THROW(gamecore::SeriesTerms({TSeriesKind::skPrimes, 22, 0}), std::out_of_range);
+    EXPECT_THROW(gamecore::SeriesTerms({TSeriesKind::skPrimes, 0, 0}), std::out_of_range);
+    EXPECT_EQ(gamecore::SeriesTerms({TSeriesKind::skPrimes, 21, 0})[4], 97);
 }
 
 TEST(Primes, AreTheTwentyFivePrimesBelowAHundred) {
@@ -236,7 +237,7 @@ TEST(Primes, AreTheTwentyFivePrimesBelowAHundred) {
     }
     ASSERT_EQ(primes.size(), 25u);
     for (int i = 1; i <= 25; ++i)
-        EXPECT_EQ(game::Primes(i), primes[static_cast<std::size_t>(i - 1)]);
+        EXPECT_EQ(gamecore::Primes(i), primes[static_cast<std::size_t>(i - 1)]);
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-namespace game {
+namespace gamecore {
 
 enum class TSeriesKind : std::uint8_t {
     skArithmetic = 0,
@@ -46,4 +46,4 @@ std::array<std::int32_t, 5> SeriesTerms(const SeriesParams &params);
 // The solution text in Windows-1252, lines separated by "\r\n".
 std::string SeriesFormula(const SeriesParams &params);
 
-} // namespace game
+} // namespace gamecore
