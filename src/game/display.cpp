@@ -8,7 +8,9 @@
 #include "calc/CalcVars.h"
 #include "controls/FlatButton.h"
 #include "controls/GradientControl.h"
+#include "game/Spoken.h"
 #include "game/Submission.h"
+#include "platform/Accessibility.h"
 #include "platform/Align.h"
 #include "platform/Anchors.h"
 #include "platform/Colors.h"
@@ -113,6 +115,13 @@ platform::TShape *WhiteLine(QWidget *parent, const QRect &bounds) {
     return line;
 }
 
+QStringList TermTexts(const std::array<QLineEdit *, 4> &boxes) {
+    QStringList terms;
+    for (const QLineEdit *box : boxes)
+        terms << box->text();
+    return terms;
+}
+
 bool WindowManagerPlacesWindows() {
     const QString name = QGuiApplication::platformName();
     return name != QLatin1String("offscreen") && name != QLatin1String("minimal");
@@ -128,6 +137,7 @@ constexpr int MinimumHeight = 300;
 
 TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Quintara"));
+    platform::SetAccessibleRole(this, QAccessible::Window);
     SetBackground(this, Black);
     setFont(platform::DesignFont(QStringLiteral("Tahoma"), 16));
     SetTextColour(this, Qt::white);
@@ -199,6 +209,7 @@ TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::Frame
     lblSeries = Panel(this, QRect(8, 102, 265, 35), Black);
     lblSeries_ = Label(lblSeries, QStringLiteral("Current sequence:"), narrow);
     lblSeries_->move(0, 0);
+    platform::SetAccessibleRole(pnIe, QAccessible::Grouping, lblSeries_);
 
     lblExpr = Panel(this, QRect(8, 206, 273, 83), Black);
     lblExpr_ = Label(lblExpr, QString(), narrow);
@@ -307,6 +318,9 @@ void TdisplayFrm::LayOut() {
                                           : QString());
     CreateSeries();
     ShowSeries();
+    // Once the game is complete the new sequences stay unseen, and unspoken.
+    if (!pnIe->isHidden())
+        platform::Announce(this, SequenceSpoken(TermTexts(TermBoxes)));
 }
 
 void TdisplayFrm::FormDblClick() {
@@ -345,6 +359,7 @@ void TdisplayFrm::ShowSeries() {
     for (std::size_t i = 0; i < TermBoxes.size(); ++i)
         TermBoxes[i]->setText(QString::number(terms[i]));
     Answer = terms[4];
+    ieX->setAccessibleDescription(SequenceDescription(TermTexts(TermBoxes)));
     ieX->setText(QStringLiteral("0"));
     ieX->selectAll();
     SetBoxBackgrounds(Black);
@@ -369,6 +384,7 @@ void TdisplayFrm::Help() {
     lblExpr_->setText(platform::FromCp1252(SeriesFormula({SeriesKind, SeriesStart, SeriesStep}))
                           .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     lblExpr->show();
+    platform::Announce(this, HelpSpoken(ieX->text(), lblExpr_->text()));
 }
 
 void TdisplayFrm::Eval() {
@@ -389,6 +405,7 @@ void TdisplayFrm::Eval() {
         break;
     case TSubmitOutcome::soWrong:
         platform::Beep();
+        platform::Announce(this, WrongSpoken());
         break;
     case TSubmitOutcome::soCompleted:
         pnIe->hide();
@@ -399,6 +416,9 @@ void TdisplayFrm::Eval() {
         SeriesNumber = state.SeriesNumber;
         CreateSeries();
         ShowSeries();
+        platform::Announce(this, result.Outcome == TSubmitOutcome::soCompleted
+                                     ? CompletedSpoken()
+                                     : CorrectSpoken(TermTexts(TermBoxes)));
         break;
     }
 }
