@@ -28,8 +28,11 @@ class AccessiblePlainWidget : public QAccessibleWidget {
         auto result = QAccessibleWidget::relations(match);
         const auto label = widget()->property(LabelProperty).value<QPointer<QWidget>>();
         if (label && (match & QAccessible::Label)) {
-            if (QAccessibleInterface *labelInterface = QAccessible::queryAccessibleInterface(label))
-                result.append({labelInterface, QAccessible::Label});
+            // Qt finds a label beside the widget itself, not one elsewhere in the window.
+            const QPair<QAccessibleInterface *, QAccessible::Relation> relation{
+                QAccessible::queryAccessibleInterface(label), QAccessible::Label};
+            if (relation.first && !result.contains(relation))
+                result.append(relation);
         }
         return result;
     }
@@ -96,7 +99,7 @@ void Announce(QWidget *window, const QString &text) {
         sink->announce(window, text);
         return;
     }
-    if (!window || !QAccessible::isActive())
+    if (!window)
         return;
     QWidget *note = AnnouncementOf(window->window());
     // Screen readers speak a notification when it starts showing, so it shows anew.
@@ -112,11 +115,9 @@ void SetAccessibleRole(QWidget *widget, QAccessible::Role role, QWidget *labelle
     if (auto *label = qobject_cast<QLabel *>(labelledBy))
         label->setBuddy(widget);
     // An interface made before the role was known would be kept; let it be made anew.
-    if (QAccessible::isActive()) {
-        QAccessibleInterface *current = QAccessible::queryAccessibleInterface(widget);
-        if (current && !dynamic_cast<AccessiblePlainWidget *>(current))
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(current));
-    }
+    QAccessibleInterface *current = QAccessible::queryAccessibleInterface(widget);
+    if (current && !dynamic_cast<AccessiblePlainWidget *>(current))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(current));
 }
 
 } // namespace platform

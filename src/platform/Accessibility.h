@@ -11,8 +11,8 @@ class QWidget;
 
 namespace platform {
 
-// Speaks text through the screen reader as a notification of the given window; a sighted
-// player sees and hears nothing of it. Does nothing while no assistive technology listens.
+// Speaks text through the screen reader as a notification of the given window: an empty,
+// sizeless child that shows with the text as its name. A sighted player sees nothing of it.
 void Announce(QWidget *window, const QString &text);
 
 struct AnnounceSink {
