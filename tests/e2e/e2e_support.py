@@ -55,6 +55,17 @@ def in_own_session(tools):
         sys.exit(status)
 
 
+def solve_easy(terms):
+    """The fifth term of an Easy sequence, arithmetic or geometric, from the four shown."""
+    a, b, c, d = terms
+    if b - a == c - b == d - c:
+        return d + (d - c)
+    ratio = b // a if a else 0
+    if a * ratio == b and b * ratio == c and c * ratio == d:
+        return d * ratio
+    fail(f"{terms} is neither arithmetic nor geometric")
+
+
 class Processes:
     """Started processes, ended again by their ids when the test ends."""
 
@@ -199,6 +210,10 @@ class Accessibility:
     def text_of(self, obj):
         text = obj.queryText()
         return text.getText(0, text.characterCount)
+
+    def terms(self):
+        """The four terms on show, read from the term boxes."""
+        return [int(self.text_of(self.find("text", f"Term {n}"))) for n in range(1, 5)]
 
     def labelled_by(self, obj):
         names = []

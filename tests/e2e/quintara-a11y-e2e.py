@@ -30,17 +30,6 @@ def type_answer(text):
     key("Return")
 
 
-def solve(terms):
-    """The fifth term of an Easy sequence: arithmetic or geometric."""
-    a, b, c, d = terms
-    if b - a == c - b == d - c:
-        return d + (d - c)
-    ratio = b // a
-    if a * ratio == b and b * ratio == c and c * ratio == d:
-        return d * ratio
-    e2e.fail(f"{terms} is neither arithmetic nor geometric")
-
-
 def main():
     os.environ["DISPLAY"] = e2e.start_xvfb(processes, work)
     os.environ["QT_QPA_PLATFORM"] = "xcb"
@@ -72,9 +61,6 @@ def main():
     e2e.wait_for("the focus on the entry box",
                  lambda: entry.getState().contains(a11y.pyatspi.STATE_FOCUSED), pump=a11y.pump)
 
-    def terms():
-        return [int(a11y.text_of(a11y.find("text", f"Term {n}"))) for n in range(1, 5)]
-
     def words(numbers):
         return ", ".join(str(n) for n in numbers)
 
@@ -84,28 +70,28 @@ def main():
                      pump=a11y.pump)
 
     # The sequence as the window opens: spoken, and in the entry box's description.
-    shown = terms()
+    shown = a11y.terms()
     e2e.wait_for("the first sequence spoken",
-                 lambda: f"Sequence: {words(terms())}." in a11y.spoken(), pump=a11y.pump)
-    shown = terms()
+                 lambda: f"Sequence: {words(a11y.terms())}." in a11y.spoken(), pump=a11y.pump)
+    shown = a11y.terms()
     expect_description(shown)
     print(f"frame {frame.name!r}, first sequence {shown}")
 
     count = len(a11y.spoken())
-    type_answer(str(solve(shown) + 1))
+    type_answer(str(e2e.solve_easy(shown) + 1))
     if a11y.wait_spoken(count + 1) != "Wrong.":
         e2e.fail(f"a wrong answer said {a11y.spoken()[-1]!r}")
-    if terms() != shown:
+    if a11y.terms() != shown:
         e2e.fail("a wrong answer changed the sequence")
 
-    type_answer(str(solve(shown)))
+    type_answer(str(e2e.solve_easy(shown)))
     said = a11y.wait_spoken(count + 2)
-    shown = terms()
+    shown = a11y.terms()
     if said != f"Correct. Next sequence: {words(shown)}.":
         e2e.fail(f"a correct answer said {said!r} with {shown} on show")
     expect_description(shown)
 
-    type_answer(str(solve(shown)))
+    type_answer(str(e2e.solve_easy(shown)))
     said = a11y.wait_spoken(count + 3)
     if said != "Correct. All sequences completed.":
         e2e.fail(f"the last answer said {said!r}")
