@@ -26,6 +26,10 @@ def key(*keys):
 
 def type_answer(text):
     key("ctrl+a")
+    # xdotool would take a leading minus for an option of its own.
+    if text.startswith("-"):
+        key("minus")
+        text = text[1:]
     subprocess.run(["xdotool", "type", "--clearmodifiers", text], check=True)
     key("Return")
 
