@@ -43,9 +43,9 @@ QString CompletedSpoken() {
 
 QString HelpSpoken(const QString &answer, const QString &formula) {
     QStringList sentences{Sentence(QStringLiteral("Answer: ") + answer)};
-    for (const QString &line : formula.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        if (!line.trimmed().isEmpty())
-            sentences << Sentence(line);
+    for (const QString &line : formula.split(QLatin1Char('\n')))
+        if (const QString sentence = Sentence(line); !sentence.isEmpty())
+            sentences << sentence;
     return sentences.join(QLatin1Char(' '));
 }
 

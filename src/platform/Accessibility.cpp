@@ -17,6 +17,10 @@ AnnounceSink *sink = nullptr;
 constexpr char RoleProperty[] = "quintaraAccessibleRole";
 constexpr char LabelProperty[] = "quintaraAccessibleLabel";
 
+QWidget *LabelOf(const QWidget *widget) {
+    return widget->property(LabelProperty).value<QPointer<QWidget>>();
+}
+
 // A plain widget with a role of its own, named by a label elsewhere in the window.
 class AccessiblePlainWidget : public QAccessibleWidget {
   public:
@@ -26,7 +30,7 @@ class AccessiblePlainWidget : public QAccessibleWidget {
     QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override {
         auto result = QAccessibleWidget::relations(match);
-        const auto label = widget()->property(LabelProperty).value<QPointer<QWidget>>();
+        QWidget *label = LabelOf(widget());
         if (label && (match & QAccessible::Label)) {
             // Qt finds a label beside the widget itself, not one elsewhere in the window.
             const QPair<QAccessibleInterface *, QAccessible::Relation> relation{
@@ -41,9 +45,8 @@ class AccessiblePlainWidget : public QAccessibleWidget {
         QString result = QAccessibleWidget::text(t);
         if (t == QAccessible::Name && result.isEmpty() && !widget()->isWindow()) {
             // A labelled panel is known by its label's words too.
-            if (const auto label = widget()->property(LabelProperty).value<QPointer<QWidget>>())
-                if (const auto *asLabel = qobject_cast<QLabel *>(label.data()))
-                    result = asLabel->text();
+            if (const auto *label = qobject_cast<QLabel *>(LabelOf(widget())))
+                result = label->text();
         }
         return result;
     }

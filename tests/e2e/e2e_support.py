@@ -102,6 +102,16 @@ def wait_for(what, condition, timeout=20.0, pump=None):
         time.sleep(0.05)
 
 
+def expect_clean_exit(process, what):
+    """The program ends within the deadline with status 0."""
+    try:
+        status = process.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        fail(f"{what} did not end the program")
+    if status != 0:
+        fail(f"the program ended with status {status}")
+
+
 def start_xvfb(processes, workdir):
     """A display of its own, numbered by the server, so parallel runs never meet."""
     read_end, write_end = os.pipe()

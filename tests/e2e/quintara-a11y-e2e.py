@@ -104,12 +104,7 @@ def main():
     a11y.press(a11y.wait_find("push button", "Exit")).wait(timeout=20)
     a11y.wait_find("dialog", "Quintara")
     key("Escape")
-    try:
-        status = game.wait(timeout=20)
-    except subprocess.TimeoutExpired:
-        e2e.fail("Esc did not end the program")
-    if status != 0:
-        e2e.fail(f"the program ended with status {status}")
+    e2e.expect_clean_exit(game, "Esc")
     a11y.pump()
     a11y.print_log()
     print("spoken:", a11y.spoken())
