@@ -10,6 +10,8 @@ import subprocess
 import sys
 import tempfile
 
+# No compiled copy of the helpers left in the source tree.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import e2e_support as e2e  # noqa: E402
 
