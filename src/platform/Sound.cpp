@@ -25,28 +25,36 @@ namespace {
 void IgnoreAlsaError(const char *, int, const char *, int, const char *, ...) {}
 #endif
 
-// One sound-theme context for the process; null when the sound library cannot start.
-ca_context *SoundContext() {
-    static ca_context *context = [] {
+// A sound-theme context of the process: with the library's own choice of driver (PulseAudio,
+// which PipeWire serves too, where its module is installed), or with the named one. Null
+// when the library cannot start.
+ca_context *NewSoundContext(const char *driver) {
 #ifdef QUINTARA_HAVE_ALSA
-        snd_lib_error_set_handler(IgnoreAlsaError);
+    snd_lib_error_set_handler(IgnoreAlsaError);
 #endif
-        ca_context *c = nullptr;
-        if (ca_context_create(&c) != CA_SUCCESS)
-            return static_cast<ca_context *>(nullptr);
-        ca_context_change_props(c, CA_PROP_APPLICATION_NAME, "Quintara", nullptr);
-        return c;
-    }();
-    return context;
+    ca_context *c = nullptr;
+    if (ca_context_create(&c) != CA_SUCCESS)
+        return nullptr;
+    if (driver)
+        ca_context_set_driver(c, driver);
+    ca_context_change_props(c, CA_PROP_APPLICATION_NAME, "Quintara", nullptr);
+    return c;
+}
+
+bool PlayBell(ca_context *context) {
+    return context &&
+           ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
+                           "Wrong answer", nullptr) == CA_SUCCESS;
 }
 
 class SystemPlatform : public BeepPlatform {
   public:
     bool PlayThemeSound() override {
-        ca_context *context = SoundContext();
-        return context &&
-               ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
-                               "Wrong answer", nullptr) == CA_SUCCESS;
+        // Once the sound server's driver is chosen the library tries no other: without a
+        // server the sound card is asked directly.
+        static ca_context *const server = NewSoundContext(nullptr);
+        static ca_context *const card = NewSoundContext("alsa");
+        return PlayBell(server) || PlayBell(card);
     }
 
     QString WindowSystem() const override { return QGuiApplication::platformName(); }
