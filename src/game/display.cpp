@@ -8,7 +8,9 @@
 #include "calc/CalcVars.h"
 #include "controls/FlatButton.h"
 #include "controls/GradientControl.h"
+#include "game/Spoken.h"
 #include "gamecore/Submission.h"
+#include "platform/Accessibility.h"
 #include "platform/AlignAnchors.h"
 #include "platform/Colors.h"
 #include "platform/Fonts.h"
@@ -122,6 +124,13 @@ platform::TShape *WhiteLine(QWidget *parent, const QRect &bounds) {
     return line;
 }
 
+QStringList TermTexts(const std::array<QLineEdit *, 4> &boxes) {
+    QStringList terms;
+    for (const QLineEdit *box : boxes)
+        terms << box->text();
+    return terms;
+}
+
 bool WindowManagerPlacesWindows() {
     const QString name = QGuiApplication::platformName();
     return name != QLatin1String("offscreen") && name != QLatin1String("minimal");
@@ -138,6 +147,7 @@ constexpr int MinimumHeight = 300;
 
 TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Quintara"));
+    platform::SetAccessibleRole(this, QAccessible::Window);
     SetBackground(this, Black);
     setFont(platform::DesignFont(QStringLiteral("Tahoma"), 16));
     SetTextColour(this, Qt::white);
@@ -210,6 +220,7 @@ TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::Frame
     lblSeries = Panel(this, QRect(8, 102, 265, 35), Black);
     lblSeries_ = Label(lblSeries, QStringLiteral("Current sequence:"), narrow);
     lblSeries_->move(0, 0);
+    platform::SetAccessibleRole(pnIe, QAccessible::Grouping, lblSeries_);
 
     lblExpr = Panel(this, QRect(8, 206, 273, 83), Black);
     lblExpr_ = Label(lblExpr, QString(), narrow);
@@ -316,6 +327,9 @@ void TdisplayFrm::LayOut() {
                                           : QString());
     CreateSeries();
     ShowSeries();
+    // Once the game is complete the new sequences stay unseen, and unspoken.
+    if (!pnIe->isHidden())
+        platform::Announce(this, SequenceSpoken(TermTexts(TermBoxes)));
 }
 
 void TdisplayFrm::FormDblClick() {
@@ -357,6 +371,7 @@ void TdisplayFrm::ShowSeries() {
     for (std::size_t i = 0; i < TermBoxes.size(); ++i)
         WriteText(TermBoxes[i], QString::number(terms[i]));
     Answer = terms[4];
+    ieX->setAccessibleDescription(SequenceDescription(TermTexts(TermBoxes)));
     ieX->setText(QStringLiteral("0"));
     ieX->selectAll();
     SetBoxBackgrounds(Black);
@@ -382,6 +397,7 @@ void TdisplayFrm::Help() {
         platform::FromCp1252(gamecore::SeriesFormula({SeriesKind, SeriesStart, SeriesStep}))
             .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     lblExpr->show();
+    platform::Announce(this, HelpSpoken(ieX->text(), lblExpr_->text()));
 }
 
 void TdisplayFrm::Eval() {
@@ -403,6 +419,7 @@ void TdisplayFrm::Eval() {
         break;
     case gamecore::TSubmitOutcome::soWrong:
         platform::Beep();
+        platform::Announce(this, WrongSpoken());
         break;
     case gamecore::TSubmitOutcome::soCompleted:
         pnIe->hide();
@@ -413,6 +430,9 @@ void TdisplayFrm::Eval() {
         SeriesNumber = state.SeriesNumber;
         CreateSeries();
         ShowSeries();
+        platform::Announce(this, result.Outcome == TSubmitOutcome::soCompleted
+                                     ? CompletedSpoken()
+                                     : CorrectSpoken(TermTexts(TermBoxes)));
         break;
     }
 }

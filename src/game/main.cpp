@@ -38,6 +38,8 @@ TmainFrm::TmainFrm(QWidget *parent)
     : TDialogForm(parent, QStringLiteral("Quintara"), QSize(335, 216)) {
     cgSettings = Placed(new controls::TCaptionGroup(this), 16, 8, 217, 193);
     cgSettings->setCaptionText(QStringLiteral("Settings"));
+    // The title bar paints the title; the group's own title stays empty, so the name is given.
+    cgSettings->setAccessibleName(cgSettings->CaptionText());
 
     btnExecute = Placed(new QPushButton(QStringLiteral("E&xecute"), this), 248, 8, 75, 25);
     btnExecute->setDefault(true);

@@ -3,27 +3,16 @@
 // The real message box and beep, or the installed sink.
 #include "platform/Messages.h"
 
+#include "platform/Sound.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
-#include <canberra.h>
 
 namespace platform {
 namespace {
 
 MessageSink *sink = nullptr;
-
-// One sound-theme context for the process; null when the sound system is unavailable.
-ca_context *SoundContext() {
-    static ca_context *context = [] {
-        ca_context *c = nullptr;
-        if (ca_context_create(&c) != CA_SUCCESS)
-            return static_cast<ca_context *>(nullptr);
-        ca_context_change_props(c, CA_PROP_APPLICATION_NAME, "Quintara", nullptr);
-        return c;
-    }();
-    return context;
-}
 
 } // namespace
 
@@ -32,6 +21,15 @@ void SetMessageSink(MessageSink *newSink) {
 }
 MessageSink *CurrentMessageSink() {
     return sink;
+}
+
+QWidget *MessageParent(QWidget *owner) {
+    if (owner)
+        return owner->window();
+    for (QWidget *window : {QApplication::activeModalWidget(), QApplication::activeWindow()})
+        if (window && window->isVisible())
+            return window;
+    return nullptr;
 }
 
 void ShowMessage(QWidget *owner, const QString &text, const QString &caption, MsgIcon icon,
@@ -43,7 +41,7 @@ void ShowMessage(QWidget *owner, const QString &text, const QString &caption, Ms
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(icon == MsgIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    caption, shown, QMessageBox::Ok, owner);
+                    caption, shown, QMessageBox::Ok, MessageParent(owner));
     box.setTextFormat(Qt::PlainText);
     if (topmost)
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -55,12 +53,7 @@ void Beep() {
         sink->beep();
         return;
     }
-    if (ca_context *context = SoundContext()) {
-        if (ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
-                            "Wrong answer", nullptr) == CA_SUCCESS)
-            return;
-    }
-    QApplication::beep();
+    PlayBeep(SystemBeepPlatform());
 }
 
 } // namespace platform

@@ -11,12 +11,17 @@ namespace platform {
 
 enum class MsgIcon { Error, Information };
 
-// A modal box with one OK button. Without an owner the box belongs to the application;
-// topmost keeps it above every other window. Line breaks may be "\r\n".
+// A modal box with one OK button. Without an owner the box belongs to the application and
+// stacks above the window the player is looking at; topmost keeps it above every other
+// window. Line breaks may be "\r\n".
 void ShowMessage(QWidget *owner, const QString &text, const QString &caption, MsgIcon icon,
                  bool topmost = false);
 // The default system beep: the desktop sound theme's "bell", else the windowing bell.
 void Beep();
+
+// The window a box stacks above (transient for it): the owner's window, or for a box of
+// the application the modal window in front, else the active window; null when none shows.
+QWidget *MessageParent(QWidget *owner);
 
 struct MessageSink {
     virtual ~MessageSink() = default;

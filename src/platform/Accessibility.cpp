@@ -1,0 +1,126 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Announcements as notification objects that show and hide, and the factory that gives
+// plain widgets their role and label.
+#include "platform/Accessibility.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QPointer>
+#include <QWidget>
+
+namespace platform {
+namespace {
+
+AnnounceSink *sink = nullptr;
+
+constexpr char RoleProperty[] = "quintaraAccessibleRole";
+constexpr char LabelProperty[] = "quintaraAccessibleLabel";
+
+QWidget *LabelOf(const QWidget *widget) {
+    return widget->property(LabelProperty).value<QPointer<QWidget>>();
+}
+
+// A plain widget with a role of its own, named by a label elsewhere in the window.
+class AccessiblePlainWidget : public QAccessibleWidget {
+  public:
+    AccessiblePlainWidget(QWidget *widget, QAccessible::Role role)
+        : QAccessibleWidget(widget, role) {}
+
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto result = QAccessibleWidget::relations(match);
+        QWidget *label = LabelOf(widget());
+        if (label && (match & QAccessible::Label)) {
+            // Qt finds a label beside the widget itself, not one elsewhere in the window.
+            const QPair<QAccessibleInterface *, QAccessible::Relation> relation{
+                QAccessible::queryAccessibleInterface(label), QAccessible::Label};
+            if (relation.first && !result.contains(relation))
+                result.append(relation);
+        }
+        return result;
+    }
+
+    QString text(QAccessible::Text t) const override {
+        QString result = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && result.isEmpty() && !widget()->isWindow()) {
+            // A labelled panel is known by its label's words too.
+            if (const auto *label = qobject_cast<QLabel *>(LabelOf(widget())))
+                result = label->text();
+        }
+        return result;
+    }
+};
+
+// Only the widget's own class: the widgets' own interfaces stay for everything else.
+QAccessibleInterface *PlainWidgetFactory(const QString &className, QObject *object) {
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    const QVariant role = object->property(RoleProperty);
+    if (!role.isValid() || className != QLatin1String(object->metaObject()->className()))
+        return nullptr;
+    return new AccessiblePlainWidget(static_cast<QWidget *>(object),
+                                     static_cast<QAccessible::Role>(role.toInt()));
+}
+
+void InstallFactory() {
+    static const bool installed = [] {
+        QAccessible::installFactory(PlainWidgetFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+// The notification a window speaks through: it shows, empty and without size, whenever
+// there is something to say, and its name is what is said.
+QWidget *AnnouncementOf(QWidget *window) {
+    static constexpr char Name[] = "quintaraAnnouncement";
+    if (auto *existing =
+            window->findChild<QWidget *>(QLatin1String(Name), Qt::FindDirectChildrenOnly))
+        return existing;
+    auto *note = new QWidget(window);
+    note->setObjectName(QLatin1String(Name));
+    note->setGeometry(0, 0, 0, 0);
+    note->setAttribute(Qt::WA_TransparentForMouseEvents);
+    note->setFocusPolicy(Qt::NoFocus);
+    SetAccessibleRole(note, QAccessible::Notification);
+    note->hide();
+    return note;
+}
+
+} // namespace
+
+void SetAnnounceSink(AnnounceSink *newSink) {
+    sink = newSink;
+}
+AnnounceSink *CurrentAnnounceSink() {
+    return sink;
+}
+
+void Announce(QWidget *window, const QString &text) {
+    if (sink) {
+        sink->announce(window, text);
+        return;
+    }
+    if (!window)
+        return;
+    QWidget *note = AnnouncementOf(window->window());
+    // Screen readers speak a notification when it starts showing, so it shows anew.
+    note->hide();
+    note->setAccessibleName(text);
+    note->show();
+}
+
+void SetAccessibleRole(QWidget *widget, QAccessible::Role role, QWidget *labelledBy) {
+    InstallFactory();
+    widget->setProperty(RoleProperty, static_cast<int>(role));
+    widget->setProperty(LabelProperty, QVariant::fromValue(QPointer<QWidget>(labelledBy)));
+    if (auto *label = qobject_cast<QLabel *>(labelledBy))
+        label->setBuddy(widget);
+    // An interface made before the role was known would be kept; let it be made anew.
+    QAccessibleInterface *current = QAccessible::queryAccessibleInterface(widget);
+    if (current && !dynamic_cast<AccessiblePlainWidget *>(current))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(current));
+}
+
+} // namespace platform

@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the game tells assistive technology: spoken announcements, and roles and labels for
+// plain widgets that would otherwise be anonymous panels.
+#pragma once
+
+#include <QAccessible>
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+
+// Speaks text through the screen reader as a notification of the given window: an empty,
+// sizeless child that shows with the text as its name. A sighted player sees nothing of it.
+void Announce(QWidget *window, const QString &text);
+
+struct AnnounceSink {
+    virtual ~AnnounceSink() = default;
+    virtual void announce(QWidget *window, const QString &text) = 0;
+};
+
+// nullptr restores the real announcements.
+void SetAnnounceSink(AnnounceSink *sink);
+AnnounceSink *CurrentAnnounceSink();
+
+// Gives a plain widget (a window or a panel) the role assistive technology reports, and
+// optionally the label that names it. Call it right after creating the widget.
+void SetAccessibleRole(QWidget *widget, QAccessible::Role role, QWidget *labelledBy = nullptr);
+
+} // namespace platform

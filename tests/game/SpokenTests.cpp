@@ -1,0 +1,173 @@
+// SPDX-FileCopyrightText: 2026 The Quintara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a screen reader hears and finds in the windows: the spoken texts, when the puzzle
+// window says them, and the names, roles and labels of its parts.
+#include "GameFixture.h"
+
+#include "controls/CaptionGroup.h"
+#include "game/Spoken.h"
+#include "game/display.h"
+#include "game/main.h"
+
+#include <QAccessibleInterface>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+using game::TdisplayFrm;
+using game::TSeriesKind;
+
+namespace {
+
+TEST(SpokenTexts, AreShortEnglishSentences) {
+    const QStringList terms{"3", "6", "9", "12"};
+    const struct {
+        QString spoken, expected;
+    } rows[] = {
+        {game::SequenceSpoken(terms), "Sequence: 3, 6, 9, 12."},
+        {game::SequenceDescription({"-1", "1", "-1", "1"}), "Current sequence: -1, 1, -1, 1."},
+        {game::WrongSpoken(), "Wrong."},
+        {game::CorrectSpoken(terms), "Correct. Next sequence: 3, 6, 9, 12."},
+        {game::CompletedSpoken(), "Correct. All sequences completed."},
+        {game::HelpSpoken("48", QString::fromUtf8("a[1]=3\na[n+1]=a[n]×(-2)")),
+         QString::fromUtf8("Answer: 48. a[1]=3. a[n+1]=a[n]×(-2).")},
+        // A line that ends a sentence already gets no second full stop.
+        {game::HelpSpoken("13", "a[1]=2\na[n+1]=The prime number succeeding a[n]."),
+         "Answer: 13. a[1]=2. a[n+1]=The prime number succeeding a[n]."},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(row.spoken, row.expected);
+}
+
+class SpokenPlay : public gametest::WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        frm = std::make_unique<TdisplayFrm>();
+    }
+    void TearDown() override {
+        frm.reset();
+        WindowTest::TearDown();
+    }
+
+    void Show() {
+        frm->show();
+        QApplication::setActiveWindow(frm.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get()));
+        QCoreApplication::processEvents();
+    }
+
+    void Submit(const QString &typed) {
+        frm->ieX->setFocus();
+        frm->ieX->selectAll();
+        QTest::keyClicks(frm->ieX, typed);
+        QTest::keyClick(frm->ieX, Qt::Key_Return);
+    }
+
+    QStringList Shown() const {
+        return {frm->ie1->text(), frm->ie2->text(), frm->ie3->text(), frm->ie4->text()};
+    }
+
+    QString LastSpoken() const {
+        return recorder.announcements.empty() ? QString() : recorder.announcements.back();
+    }
+
+    std::unique_ptr<TdisplayFrm> frm;
+};
+
+TEST_F(SpokenPlay, ACountedGameSpeaksEachSequenceEveryAnswerAndTheEnd) {
+    frm->NumSeries = 2;
+    Show();
+    EXPECT_EQ(LastSpoken(), game::SequenceSpoken(Shown()));
+    EXPECT_EQ(recorder.announcedBy.back(), frm.get());
+    EXPECT_EQ(frm->ieX->accessibleDescription(), game::SequenceDescription(Shown()));
+
+    recorder.clear();
+    Submit(QString::number(frm->Answer + 1));
+    EXPECT_EQ(recorder.beeps, 1);
+    EXPECT_EQ(recorder.announcements, std::vector<QString>{"Wrong."});
+
+    recorder.clear();
+    Submit("1.5");
+    EXPECT_EQ(recorder.messages.size(), 1u);
+    EXPECT_TRUE(recorder.announcements.empty()) << "the message box speaks for itself";
+
+    recorder.clear();
+    Submit(QString::number(frm->Answer));
+    EXPECT_EQ(recorder.announcements,
+              std::vector<QString>{"Correct. Next sequence: " + Shown().join(", ") + "."});
+    EXPECT_EQ(frm->ieX->accessibleDescription(), game::SequenceDescription(Shown()));
+
+    recorder.clear();
+    Submit(QString::number(frm->Answer));
+    EXPECT_EQ(recorder.announcements, std::vector<QString>{"Correct. All sequences completed."});
+    EXPECT_EQ(recorder.beeps, 0);
+
+    // The unseen sequences after the end stay unspoken.
+    recorder.clear();
+    QTest::mouseDClick(frm.get(), Qt::LeftButton, {}, QPoint(600, 250));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(recorder.announcements.empty());
+}
+
+TEST_F(SpokenPlay, ANewSequenceAfterAChangeOfSizeIsSpoken) {
+    Show();
+    recorder.clear();
+    QTest::mouseDClick(frm.get(), Qt::LeftButton, {}, QPoint(600, 250));
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(recorder.announcements.empty());
+    EXPECT_EQ(LastSpoken(), game::SequenceSpoken(Shown()));
+}
+
+TEST_F(SpokenPlay, F1InTrainingModeSpeaksTheAnswerAndTheFormula) {
+    frm->TestMode = true;
+    Show();
+    frm->SeriesKind = TSeriesKind::skGeometric;
+    frm->SeriesStart = 3;
+    frm->SeriesStep = -2;
+    frm->ShowSeries();
+    recorder.clear();
+    frm->ieX->setFocus();
+    QTest::keyClick(frm->ieX, Qt::Key_F1);
+    EXPECT_EQ(recorder.announcements,
+              std::vector<QString>{QString::fromUtf8("Answer: 48. a[1]=3. a[n+1]=a[n]×(-2).")});
+    // Outside training mode F1 says nothing either.
+    frm->TestMode = false;
+    recorder.clear();
+    QTest::keyClick(frm->ieX, Qt::Key_F1);
+    EXPECT_TRUE(recorder.announcements.empty());
+}
+
+TEST_F(SpokenPlay, ThePuzzleWindowIsAWindowNamedQuintaraWithItsRowLabelled) {
+    Show();
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(frm.get());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), "Quintara");
+
+    QAccessibleInterface *row = QAccessible::queryAccessibleInterface(frm->pnIe);
+    QAccessibleInterface *title = QAccessible::queryAccessibleInterface(frm->lblSeries_);
+    ASSERT_NE(row, nullptr);
+    const auto labelledBy = row->relations(QAccessible::Label);
+    ASSERT_EQ(labelledBy.size(), 1);
+    EXPECT_EQ(labelledBy[0].first, title);
+    EXPECT_EQ(title->text(QAccessible::Name), "Current sequence:");
+    // The terms and the entry are inside the labelled row.
+    for (QLineEdit *box : {frm->ie1, frm->ie2, frm->ie3, frm->ie4, frm->ieX})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->parent(), row);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(frm->ieX)->text(QAccessible::Name),
+              "Term 5, your answer");
+}
+
+TEST(SpokenSettings, TheSettingsGroupIsNamedByItsTitle) {
+    game::TmainFrm settings;
+    QAccessibleInterface *group = QAccessible::queryAccessibleInterface(settings.cgSettings);
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->role(), QAccessible::Grouping);
+    EXPECT_EQ(group->text(QAccessible::Name), "Settings");
+    EXPECT_EQ(settings.cgSettings->title(), "") << "nothing new to see";
+}
+
+} // namespace
