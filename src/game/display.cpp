@@ -430,7 +430,7 @@ void TdisplayFrm::Eval() {
         SeriesNumber = state.SeriesNumber;
         CreateSeries();
         ShowSeries();
-        platform::Announce(this, result.Outcome == TSubmitOutcome::soCompleted
+        platform::Announce(this, result.Outcome == gamecore::TSubmitOutcome::soCompleted
                                      ? CompletedSpoken()
                                      : CorrectSpoken(TermTexts(TermBoxes)));
         break;

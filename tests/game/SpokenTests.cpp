@@ -17,7 +17,7 @@
 #include <memory>
 
 using game::TdisplayFrm;
-using game::TSeriesKind;
+using gamecore::TSeriesKind;
 
 namespace {
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The console's reference against the calculator itself: every listed built-in is one the
 // calculator knows, with the listed number of arguments, and every error code has a gloss.
+#include "calc/CalcErrors.h"
 #include "calc/CalcVars.h"
 #include "calc/NumCalc.h"
 #include "runtime/Cp1252.h"
