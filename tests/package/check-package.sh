@@ -38,6 +38,12 @@ else
     fail "package version $package_version, project version $project_version"
 fi
 
+# Every library the build set-up installs is one of the package's build dependencies.
+for dev in $(sed -n '/^packages=(/,/^)/p' scripts/setup | grep -o '[a-z0-9.+-]*-dev'); do
+    grep -qE "^ *(Build-Depends: *)?$dev[ ,]" debian/control ||
+        fail "debian/control does not build-depend on $dev, which scripts/setup installs"
+done
+
 if lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1; then
     pass "lintian"
 else
