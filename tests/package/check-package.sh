@@ -104,27 +104,18 @@ exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.quintara.Quin
 [ -x "$root/usr/games/$exec_line" ] || fail "the menu entry's command '$exec_line' is not in /usr/games"
 
 # The menu entry's command, found on a player's path, opens the settings window.
-if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
-    exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    exec 3>&-
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] && break
-        sleep 0.1
-    done
-    export DISPLAY=:$(cat "$work/display")
-    PATH=$root/usr/games:/usr/bin:/bin $exec_line >"$work/game.log" 2>&1 &
-    game_pid=$!
-    if timeout 30 xdotool search --sync --onlyvisible --name '^Quintara$' >/dev/null; then
+if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
+    if PATH=$root/usr/games:/usr/bin:/bin xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+        "$1" >"$2" 2>&1 &
+        timeout 30 xdotool search --sync --onlyvisible --name "^Quintara\$" >/dev/null
+        found=$?
+        kill $! 2>/dev/null
+        exit $found' - "$exec_line" "$work/game.log"; then
         pass "the menu entry's command '$exec_line' opens the settings window"
     else
         fail "the menu entry's command '$exec_line' opened no window:"
         sed 's/^/    /' "$work/game.log"
     fi
-    kill "$game_pid" "$xvfb_pid" 2>/dev/null
-    wait "$game_pid" "$xvfb_pid" 2>/dev/null
-    unset DISPLAY
 else
     echo "skipped: starting the game (Xvfb or xdotool is not installed)"
 fi
