@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Quintara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Draws the application icon, five bars growing as the squares 1, 4, 9, 16, 25 with the fifth
-# (the term to guess) in orange, at 16, 32 and 48 pixels, and packs them into quintara.ico.
+# Draws the application icon of quintara.svg, five bars growing as the squares 1, 4, 9, 16, 25
+# with the fifth (the term to guess) in orange. Up to 48 pixels the drawing is snapped to each
+# size's own pixel grid, so the bars keep sharp edges; from 64 pixels on the SVG is rendered
+# as it is (its 32-unit grid lands on whole pixels at 64, 96, 128 and 256). The 16, 32 and 48
+# pixel images are packed into quintara.ico.
 set -euo pipefail
 cd "$(dirname "$0")"
-for s in 16 32 48; do
+# No time stamps: the same drawing gives the same file.
+png_opts=(-define png:exclude-chunks=date,time)
+for s in 16 22 24 32 48; do
     gap=$((s / 16)); [ "$gap" -lt 1 ] && gap=1
     bw=$(((s - 2 - 4 * gap) / 5))
     total=$((5 * bw + 4 * gap))
@@ -25,7 +30,10 @@ for s in 16 32 48; do
     r=$((s / 6))
     convert -size "${s}x${s}" xc:none \
         -fill '#1c2a4a' -stroke '#0b1120' -draw "roundrectangle 0,0 $((s - 1)),$((s - 1)) $r,$r" \
-        -stroke none "${draw[@]}" -colors 256 "PNG8:quintara-$s.png"
+        -stroke none "${draw[@]}" -colors 256 "${png_opts[@]}" "PNG8:quintara-$s.png"
+done
+for s in 64 96 128 256; do
+    rsvg-convert -w "$s" -h "$s" quintara.svg | convert - "${png_opts[@]}" "PNG32:quintara-$s.png"
 done
 # Classic 256-colour icon images: 8 bits per pixel with a palette, and a 1-bit mask for the
 # transparent corners.

@@ -21,7 +21,8 @@ void InitResources() {
 QIcon ApplicationIcon() {
     InitResources();
     QIcon icon;
-    for (int size : {16, 32, 48})
+    // 64 and 96 are the 32 and 48 pixel images at twice the density.
+    for (int size : {16, 32, 48, 64, 96})
         icon.addFile(QStringLiteral(":/icons/quintara-%1.png").arg(size), QSize(size, size));
     return icon;
 }

@@ -12,6 +12,7 @@
 #include "platform/Shape.h"
 
 #include <QEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBlock>
@@ -55,7 +56,9 @@ Tabout::Tabout(QWidget *parent)
     Shape1->setPenColor(platform::clWhite);
 
     logo = new QLabel(Panel1);
-    logo->setPixmap(ApplicationIcon().pixmap(32, 32));
+    // The icon's own image for the screen's density: the 64-pixel drawing at twice the
+    // density rather than the 32-pixel one blown up.
+    logo->setPixmap(ApplicationIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
     logo->setGeometry(20, 8, 32, 32);
     logo->setAccessibleName(QStringLiteral("Quintara icon"));
 
@@ -77,9 +80,12 @@ Tabout::Tabout(QWidget *parent)
     copyinfo->setFocusPolicy(Qt::ClickFocus);
     copyinfo->setTabChangesFocus(true);
     copyinfo->setPlainText(QStringLiteral(
-        "Quintara may be copied and passed on freely, as long as it is passed on unchanged "
-        "and free of charge.\n"
-        "Comments and suggestions are welcome at quintara@example.org."));
+        "Copyright 2026 The Quintara developers.\n"
+        "Quintara is free software: you may pass it on and change it under the terms of the "
+        "GNU General Public License, version 3 or any later version. It comes with no "
+        "warranty.\n"
+        "Send comments to quintara@example.org; news and updates are at "
+        "https://quintara.example.org/."));
     UseFullCellHeight(copyinfo);
     platform::HideSelectionWithoutFocus(copyinfo);
     QPalette base = copyinfo->palette();
