@@ -301,9 +301,12 @@ TEST(AboutWin, TextsTakeTheirFacesAndPixelSizes) {
 TEST(AboutWin, NoticeLinesAreAFullTextCellApart) {
     Tabout about;
     about.show();
-    const QTextBlock first = about.copyinfo->document()->firstBlock();
-    ASSERT_GE(first.layout()->lineCount(), 2);
-    const qreal spacing = first.layout()->lineAt(1).y() - first.layout()->lineAt(0).y();
+    // The first paragraph that wraps shows the distance between two lines.
+    QTextBlock wrapped = about.copyinfo->document()->firstBlock();
+    while (wrapped.isValid() && wrapped.layout()->lineCount() < 2)
+        wrapped = wrapped.next();
+    ASSERT_TRUE(wrapped.isValid());
+    const qreal spacing = wrapped.layout()->lineAt(1).y() - wrapped.layout()->lineAt(0).y();
     EXPECT_EQ(spacing, platform::CellHeight(about.copyinfo->font()));
     if (platform::TahomaRegistered()) {
         EXPECT_EQ(spacing, 13);
