@@ -32,6 +32,7 @@ trap cleanup EXIT
 
 fail() {
     echo "FAILED: $*"
+    [ -s "$work/game.log" ] && echo "the program wrote:" && tail -n 40 "$work/game.log"
     if [ -n "${DISPLAY:-}" ] && command -v import >/dev/null; then
         import -window root "$work/failure.png" 2>/dev/null &&
             cp "$work/failure.png" "${TMPDIR:-/tmp}/quintara-e2e-failure-$$.png" &&
