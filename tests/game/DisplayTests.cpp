@@ -22,24 +22,8 @@ using gamecore::TSeriesKind;
 
 namespace {
 
-class DisplayFrm : public gametest::WindowTest {
+class DisplayFrm : public gametest::PuzzleWindowTest {
   protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        frm = std::make_unique<TdisplayFrm>();
-    }
-    void TearDown() override {
-        frm.reset();
-        WindowTest::TearDown();
-    }
-
-    void Show() {
-        frm->show();
-        QApplication::setActiveWindow(frm.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get()));
-        QCoreApplication::processEvents();
-    }
-
     // Puts up a sequence whose answer is known: 3, 4, 5, 6 and then 7.
     void PutUpSeven() {
         frm->SeriesKind = TSeriesKind::skArithmetic;
@@ -48,19 +32,7 @@ class DisplayFrm : public gametest::WindowTest {
         frm->ShowSeries();
     }
 
-    void Submit(const QString &typed) {
-        frm->ieX->setFocus();
-        frm->ieX->selectAll();
-        if (typed.isEmpty())
-            QTest::keyClick(frm->ieX, Qt::Key_Backspace);
-        else
-            QTest::keyClicks(frm->ieX, typed);
-        QTest::keyClick(frm->ieX, Qt::Key_Return);
-    }
-
     QRect Bounds(const QWidget *w) const { return w->geometry(); }
-
-    std::unique_ptr<TdisplayFrm> frm;
 };
 
 TEST_F(DisplayFrm, StartsBorderlessAndFillsTheScreenWithTheCentredRow) {

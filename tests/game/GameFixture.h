@@ -5,15 +5,19 @@
 #pragma once
 
 #include "MessageRecorder.h"
+#include "game/display.h"
 #include "platform/Screen.h"
 #include "runtime/DecimalSeparator.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace gametest {
@@ -30,6 +34,39 @@ class WindowTest : public ::testing::Test {
     }
 
     MessageRecorder recorder;
+};
+
+// A puzzle window of its own for each test, shown and typed into as a player would.
+class PuzzleWindowTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        frm = std::make_unique<game::TdisplayFrm>();
+    }
+    void TearDown() override {
+        frm.reset();
+        WindowTest::TearDown();
+    }
+
+    void Show() {
+        frm->show();
+        QApplication::setActiveWindow(frm.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get()));
+        QCoreApplication::processEvents();
+    }
+
+    // Types the text over the entry box's contents (an empty text clears it) and confirms.
+    void Submit(const QString &typed) {
+        frm->ieX->setFocus();
+        frm->ieX->selectAll();
+        if (typed.isEmpty())
+            QTest::keyClick(frm->ieX, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(frm->ieX, typed);
+        QTest::keyClick(frm->ieX, Qt::Key_Return);
+    }
+
+    std::unique_ptr<game::TdisplayFrm> frm;
 };
 
 // The visible top-level window of the given class, or nullptr.

@@ -41,31 +41,8 @@ TEST(SpokenTexts, AreShortEnglishSentences) {
         EXPECT_EQ(row.spoken, row.expected);
 }
 
-class SpokenPlay : public gametest::WindowTest {
+class SpokenPlay : public gametest::PuzzleWindowTest {
   protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        frm = std::make_unique<TdisplayFrm>();
-    }
-    void TearDown() override {
-        frm.reset();
-        WindowTest::TearDown();
-    }
-
-    void Show() {
-        frm->show();
-        QApplication::setActiveWindow(frm.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get()));
-        QCoreApplication::processEvents();
-    }
-
-    void Submit(const QString &typed) {
-        frm->ieX->setFocus();
-        frm->ieX->selectAll();
-        QTest::keyClicks(frm->ieX, typed);
-        QTest::keyClick(frm->ieX, Qt::Key_Return);
-    }
-
     QStringList Shown() const {
         return {frm->ie1->text(), frm->ie2->text(), frm->ie3->text(), frm->ie4->text()};
     }
@@ -73,8 +50,6 @@ class SpokenPlay : public gametest::WindowTest {
     QString LastSpoken() const {
         return recorder.announcements.empty() ? QString() : recorder.announcements.back();
     }
-
-    std::unique_ptr<TdisplayFrm> frm;
 };
 
 TEST_F(SpokenPlay, ACountedGameSpeaksEachSequenceEveryAnswerAndTheEnd) {
