@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's entry point: normalisation, substitution of named values, binary-minus
 // marks, bracket reduction from the innermost pair out, and the classification of failures.
+#include "calc/Evaluate.h"
 #include "calc/CalcVars.h"
 #include "calc/Identifiers.h"
 #include "calc/NumCalc.h"
@@ -207,6 +208,20 @@ Extended EvaluateExpression(const std::string &text) {
         ReportFailure();
         return 0;
     }
+}
+
+Evaluation Evaluate(std::string_view text) {
+    Evaluation outcome;
+    try {
+        outcome.value = EvaluateExpression(std::string(text));
+    } catch (const runtime::EAbort &) {
+        outcome.aborted = true;
+        outcome.value = 0;
+    }
+    outcome.firstError = FirstError;
+    if (FirstError >= 0)
+        outcome.message = FirstErrorMessage;
+    return outcome;
 }
 
 } // namespace calc

@@ -3,23 +3,21 @@
 // The answer pre-pass and the comparison with the expected term.
 #include "gamecore/Submission.h"
 
+#include "calc/Evaluate.h"
 #include "calc/NumCalc.h"
-#include "runtime/Faults.h"
 #include "runtime/IntText.h"
 
 namespace gamecore {
 
 SubmitResult SubmitAnswer(const std::string &entryText, PlayState &state) {
     SubmitResult result;
-    runtime::Extended value = 0;
-    try {
-        value = calc::EvaluateExpression(entryText);
-    } catch (const runtime::EAbort &) {
+    const calc::Evaluation outcome = calc::Evaluate(entryText);
+    if (outcome.aborted) {
         result.Outcome = TSubmitOutcome::soAborted;
         result.BoxText = entryText;
         return result;
     }
-    result.BoxText = calc::FormatResult(true, value);
+    result.BoxText = calc::FormatResult(true, outcome.value);
 
     std::int32_t number = 0;
     if (!runtime::TryStrToInt(result.BoxText, number)) {

@@ -3,8 +3,8 @@
 // Evaluates a line with the game's calculator and prints it as the game shows it.
 #include "tools/Session.h"
 
+#include "calc/Evaluate.h"
 #include "calc/NumCalc.h"
-#include "runtime/Faults.h"
 #include "tools/Reference.h"
 
 #include <sys/stat.h>
@@ -48,31 +48,26 @@ std::string ToCalculatorText(const std::string &line) {
 }
 
 void Session::EvaluateAndPrint(const std::string &line) {
-    calc::Extended value = 0;
-    bool aborted = false;
-    try {
-        value = calc::EvaluateExpression(ToCalculatorText(line));
-    } catch (const runtime::EAbort &) {
-        aborted = true;
-    }
+    const calc::Evaluation outcome = calc::Evaluate(ToCalculatorText(line));
     std::string result;
     if (raw_) {
-        result = aborted
-                     ? "ABORT\tABORT"
-                     : calc::FormatResult(false, value) + '\t' + calc::FormatResult(true, value);
-        result += '\t' + std::to_string(calc::FirstError) + '\t' + (aborted ? "1" : "0") + '\n';
-    } else if (!aborted) {
-        result = calc::FormatResult(true, value) + '\n';
+        result = outcome.aborted ? "ABORT\tABORT"
+                                 : calc::FormatResult(false, outcome.value) + '\t' +
+                                       calc::FormatResult(true, outcome.value);
+        result += '\t' + std::to_string(outcome.firstError) + '\t' +
+                  (outcome.aborted ? "1" : "0") + '\n';
+    } else if (!outcome.aborted) {
+        result = calc::FormatResult(true, outcome.value) + '\n';
     }
     Write(out_, result);
-    const bool failed = aborted || calc::FirstError >= 0;
+    const bool failed = outcome.aborted || outcome.firstError >= 0;
     if (flushEachLine_ || (failed && sharedFile_))
         std::fflush(out_);
     if (failed) {
         std::string message;
-        if (calc::FirstError >= 0)
-            message = ErrorLine(calc::FirstError, calc::FirstErrorMessage) + '\n';
-        if (aborted)
+        if (outcome.firstError >= 0)
+            message = ErrorLine(outcome.firstError, outcome.message) + '\n';
+        if (outcome.aborted)
             message += "(aborted: a second error in the same expression)\n";
         Write(err_, message);
         std::fflush(err_);
