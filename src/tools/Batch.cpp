@@ -4,32 +4,46 @@
 #include "tools/Batch.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tools {
 
 void EvaluateArguments(Session &session, const std::vector<std::string> &expressions) {
-    for (const std::string &expression : expressions)
+    for (const std::string &expression : expressions) {
+        const int before = session.ExitStatus();
         session.EvaluateAndPrint(expression);
+        if (session.WriteFailed())
+            return;
+        // "quintara-calc notes.txt" most likely meant to read the file.
+        struct stat file {};
+        if (session.ExitStatus() != before && stat(expression.c_str(), &file) == 0 &&
+            S_ISREG(file.st_mode))
+            std::fprintf(stderr, "quintara-calc: '%s' is a file; -f %s reads expressions from it\n",
+                         expression.c_str(), expression.c_str());
+    }
     session.Flush();
 }
 
 namespace {
 
-void EvaluateLine(Session &session, std::string line) {
+void EvaluateLine(Session &session, std::string line, long number) {
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
-    session.EvaluateAndPrint(line);
+    session.EvaluateAndPrint(line, number);
 }
 
 } // namespace
 
 bool EvaluateLines(Session &session, int fd) {
     std::string pending;
+    long number = 0;
     char block[1 << 16];
     for (;;) {
-        session.Flush();
+        if (!session.Flush())
+            return true;
         const ssize_t n = read(fd, block, sizeof block);
         if (n < 0 && errno == EINTR)
             continue;
@@ -50,14 +64,16 @@ bool EvaluateLines(Session &session, int fd) {
             const std::size_t end =
                 static_cast<std::size_t>(static_cast<const char *>(found) - block);
             pending.append(block + start, end - start);
-            EvaluateLine(session, std::move(pending));
+            EvaluateLine(session, std::move(pending), ++number);
             pending.clear();
+            if (session.WriteFailed())
+                return true;
             start = end + 1;
         }
         pending.append(block + start, static_cast<std::size_t>(n) - start);
     }
     if (!pending.empty())
-        EvaluateLine(session, std::move(pending));
+        EvaluateLine(session, std::move(pending), ++number);
     session.Flush();
     return true;
 }

@@ -10,11 +10,13 @@
 
 namespace tools {
 
+// Stops at the first failed write.
 void EvaluateArguments(Session &session, const std::vector<std::string> &expressions);
 
-// Evaluates every line read from fd until its end; a "\r" before a "\n" is dropped. The
-// results are flushed whenever the next read might wait, so a program that writes one
-// line and waits for its answer gets it. Returns false, with errno set, when reading fails.
+// Evaluates every line read from fd until its end (or until writing fails); a "\r" before
+// a "\n" is dropped and messages carry the line's number. The results are flushed whenever
+// the next read might wait, so a program that writes one line and waits for its answer
+// gets it. Returns false, with errno set, when reading fails.
 bool EvaluateLines(Session &session, int fd);
 
 } // namespace tools

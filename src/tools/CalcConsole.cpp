@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -27,7 +28,9 @@ namespace {
 struct Options {
     bool raw = false;
     bool keepHistory = true;
+    bool quiet = false;
     std::vector<std::string> expressions;
+    std::vector<std::string> files; // "-" is standard input
 };
 
 int BadUsage(const std::string &message) {
@@ -37,7 +40,31 @@ int BadUsage(const std::string &message) {
 
 int Print(const std::string &text) {
     std::fputs(text.c_str(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 2;
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0)
+        return 0;
+    std::fprintf(stderr, "quintara-calc: cannot write the results: %s\n", std::strerror(errno));
+    return 2;
+}
+
+// Evaluates the lines of each file in turn; false when one cannot be opened or read.
+bool EvaluateFiles(tools::Session &session, const std::vector<std::string> &files) {
+    for (const std::string &file : files) {
+        const bool standardInput = file == "-";
+        const int fd = standardInput ? STDIN_FILENO : open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        const bool read = fd >= 0 && tools::EvaluateLines(session, fd);
+        const int error = errno;
+        if (fd >= 0 && !standardInput)
+            close(fd);
+        if (!read) {
+            session.Flush();
+            std::fprintf(stderr, "quintara-calc: cannot read %s: %s\n",
+                         standardInput ? "standard input" : file.c_str(), std::strerror(error));
+            return false;
+        }
+        if (session.WriteFailed())
+            return true;
+    }
+    return true;
 }
 
 bool ParseSeed(const std::string &text, std::uint64_t &seed) {
@@ -81,7 +108,8 @@ int main(int argc, char **argv) {
             out = argv[++i];
             return true;
         };
-        if (optionsEnded || ((arg.size() < 2 || arg.compare(0, 2, "--") != 0) && arg != "-h")) {
+        const bool shortOption = arg == "-h" || arg == "-q" || arg == "-f";
+        if (optionsEnded || ((arg.size() < 2 || arg.compare(0, 2, "--") != 0) && !shortOption)) {
             // An expression may begin with a single minus sign, as in -7.
             options.expressions.push_back(argv[i]);
         } else if (arg == "--" && !hasAttached) {
@@ -100,6 +128,11 @@ int main(int argc, char **argv) {
                 return BadUsage("--seed needs a non-negative whole number");
             runtime::RandSeed(seed);
             seeded = true;
+        } else if (arg == "-f" || arg == "--file") {
+            std::string file;
+            if (!value(file) || file.empty())
+                return BadUsage(arg + " needs a file name, or '-' for standard input");
+            options.files.push_back(file);
         } else if (hasAttached) {
             return BadUsage("option '" + arg + "' takes no value");
         } else if (arg == "--help" || arg == "-h") {
@@ -110,12 +143,16 @@ int main(int argc, char **argv) {
             return Print(tools::FunctionTable());
         } else if (arg == "--raw") {
             options.raw = true;
+        } else if (arg == "-q" || arg == "--quiet") {
+            options.quiet = true;
         } else if (arg == "--no-history") {
             options.keepHistory = false;
         } else {
             return BadUsage("unknown option '" + arg + "'");
         }
     }
+    if (!options.files.empty() && !options.expressions.empty())
+        return BadUsage("give expressions or -f FILE, not both");
     if (!seeded)
         runtime::Randomize();
     // The calculator's own boxes are never asked for here; if they were, they go to stderr.
@@ -123,23 +160,25 @@ int main(int argc, char **argv) {
     calc::InitVariables();
     calc::InitFunctions();
 
-    const bool interactive = options.expressions.empty() && isatty(STDIN_FILENO) != 0;
+    const bool interactive =
+        options.expressions.empty() && options.files.empty() && isatty(STDIN_FILENO) != 0;
     const bool toTerminal = isatty(STDOUT_FILENO) != 0;
     if (!toTerminal)
         std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
-    tools::Session session(stdout, stderr, options.raw, toTerminal);
+    tools::SessionOptions sessionOptions;
+    sessionOptions.raw = options.raw;
+    // A person at the prompt sees each result at once, even through "| tee log".
+    sessionOptions.flushEachLine = toTerminal || interactive;
+    sessionOptions.interactive = interactive;
+    tools::Session session(stdout, stderr, sessionOptions);
     if (interactive) {
-        tools::RunInteractive(session, options.keepHistory);
+        tools::RunInteractive(session, options.keepHistory, options.quiet);
     } else if (!options.expressions.empty()) {
         tools::EvaluateArguments(session, options.expressions);
-    } else if (!tools::EvaluateLines(session, STDIN_FILENO)) {
-        std::fprintf(stderr, "quintara-calc: cannot read standard input: %s\n",
-                     std::strerror(errno));
+    } else if (!EvaluateFiles(session, options.files.empty() ? std::vector<std::string>{"-"}
+                                                             : options.files)) {
         return 2;
     }
-    if (std::fflush(stdout) != 0) {
-        std::fprintf(stderr, "quintara-calc: cannot write the results: %s\n", std::strerror(errno));
-        return 2;
-    }
+    session.Flush();
     return session.ExitStatus();
 }

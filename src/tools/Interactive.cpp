@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs readline through its callback interface, so that Ctrl-C at the prompt drops the line
 // being typed instead of ending the program, while Ctrl-C during a long evaluation still
-// stops it.
+// stops it, and so that Ctrl-Z hands the terminal back in its own state.
 #include "tools/Interactive.h"
 
 #include "calc/CalcVars.h"
@@ -19,6 +19,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <poll.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -35,6 +36,7 @@ constexpr const char *kWordBreaks = " \t\n\"'`!#$%&()*+,-./:;<=>?@[\\]^{|}~";
 
 volatile std::sig_atomic_t interrupted = 0;
 volatile std::sig_atomic_t resized = 0;
+volatile std::sig_atomic_t suspended = 0;
 
 void OnInterrupt(int) {
     interrupted = 1;
@@ -42,6 +44,10 @@ void OnInterrupt(int) {
 
 void OnResize(int) {
     resized = 1;
+}
+
+void OnSuspend(int) {
+    suspended = 1;
 }
 
 // readline's callbacks carry no context of their own.
@@ -54,6 +60,7 @@ struct Terminal {
     sigset_t handledSignals{}; // blocked but while waiting for a key
     struct sigaction onInterrupt {};
     struct sigaction onResize {};
+    struct sigaction onSuspend {};
 };
 Terminal terminal;
 
@@ -107,6 +114,41 @@ void LoadHistory() {
     }
 }
 
+// Appends line to the history file in one write, so that sessions writing at once do not
+// mix their lines. The file only ever holds whole lines: a short write (a full disk) is
+// undone, and a last line without its newline, left by some other writer, gets one first.
+// Returns 0 or the errno of the failure.
+int AppendToHistory(const std::string &path, const std::string &line) {
+    int fd = open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0 && errno == ENOENT && MakeDirectories(path.substr(0, path.rfind('/'))))
+        fd = open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    struct stat before {};
+    if (fstat(fd, &before) != 0) {
+        const int error = errno;
+        close(fd);
+        return error;
+    }
+    std::string text = line + '\n';
+    char last = '\n';
+    if (before.st_size > 0 && pread(fd, &last, 1, before.st_size - 1) == 1 && last != '\n')
+        text.insert(text.begin(), '\n');
+    const ssize_t written = write(fd, text.data(), text.size());
+    int error = 0;
+    if (written != static_cast<ssize_t>(text.size())) {
+        error = written < 0 ? errno : ENOSPC;
+        struct stat after {};
+        // Only what this write added is taken away.
+        if (written > 0 && fstat(fd, &after) == 0 && after.st_size == before.st_size + written &&
+            ftruncate(fd, before.st_size) != 0)
+            error = errno;
+    }
+    if (close(fd) != 0 && error == 0)
+        error = errno;
+    return error;
+}
+
 // Adds the line unless it repeats the one before, and appends it to the file at once, so
 // that a closed terminal loses nothing.
 void Remember(const std::string &line) {
@@ -115,17 +157,9 @@ void Remember(const std::string &line) {
     if (last != nullptr && line == last->line)
         return;
     add_history(line.c_str());
-    const std::string &path = terminal.historyPath;
-    if (path.empty())
+    if (terminal.historyPath.empty())
         return;
-    int error = 0;
-    if (access(path.c_str(), F_OK) == 0)
-        error = append_history(1, path.c_str());
-    else if (MakeDirectories(path.substr(0, path.rfind('/'))))
-        error = write_history(path.c_str());
-    else
-        error = errno;
-    if (error != 0) {
+    if (const int error = AppendToHistory(terminal.historyPath, line); error != 0) {
         errno = error;
         WarnAboutHistory("write");
     }
@@ -158,13 +192,12 @@ bool HandleLine(const std::string &line) {
     Remember(line);
     if (word == "quit" || word == "exit")
         return false;
-    if (word == "help" || word == "functions") {
-        std::fputs((word == "help" ? InteractiveHelpText() : FunctionTable()).c_str(), stdout);
-        std::fflush(stdout);
-    } else {
+    if (word == "help" || word == "functions")
+        terminal.session->Print(word == "help" ? InteractiveHelpText() : FunctionTable());
+    else
         Evaluate(line);
-    }
-    return true;
+    // Results that can no longer be written end the session.
+    return !terminal.session->WriteFailed();
 }
 
 void OnLine(char *typed) {
@@ -203,6 +236,28 @@ void DropLine() {
     rl_redisplay();
 }
 
+// Ctrl-Z at the prompt: the terminal gets back the state the shell gave it, the program
+// stops, and once it continues the terminal is set up again and the line redrawn.
+void Suspend() {
+    rl_cleanup_after_signal();
+    std::fputc('\n', rl_outstream);
+    std::fflush(rl_outstream);
+    struct sigaction byDefault {};
+    byDefault.sa_handler = SIG_DFL;
+    sigaction(SIGTSTP, &byDefault, nullptr);
+    sigset_t stop;
+    sigemptyset(&stop);
+    sigaddset(&stop, SIGTSTP);
+    raise(SIGTSTP);
+    // The stop takes effect here and the program goes on from here after "fg".
+    sigprocmask(SIG_UNBLOCK, &stop, nullptr);
+    sigprocmask(SIG_BLOCK, &stop, nullptr);
+    sigaction(SIGTSTP, &terminal.onSuspend, nullptr);
+    rl_reset_after_signal();
+    rl_on_new_line();
+    rl_forced_update_display();
+}
+
 } // namespace
 
 std::string HistoryPath() {
@@ -231,7 +286,7 @@ std::vector<std::string> CompletionsFor(const std::string &prefix) {
     return names;
 }
 
-void RunInteractive(Session &session, bool keepHistory) {
+void RunInteractive(Session &session, bool keepHistory, bool quiet) {
     std::setlocale(LC_CTYPE, "");
     terminal.session = &session;
     terminal.historyPath = keepHistory ? HistoryPath() : std::string();
@@ -243,15 +298,17 @@ void RunInteractive(Session &session, bool keepHistory) {
     rl_catch_sigwinch = 0;
     LoadHistory();
 
-    // The two signals arrive only while the loop waits for a key, where it handles them.
+    // These signals arrive only while the loop waits for a key, where it handles them.
     sigemptyset(&terminal.interrupt);
     sigaddset(&terminal.interrupt, SIGINT);
     terminal.handledSignals = terminal.interrupt;
     sigaddset(&terminal.handledSignals, SIGWINCH);
+    sigaddset(&terminal.handledSignals, SIGTSTP);
     sigset_t waiting;
     sigprocmask(SIG_BLOCK, &terminal.handledSignals, &waiting);
     sigdelset(&waiting, SIGINT);
     sigdelset(&waiting, SIGWINCH);
+    sigdelset(&waiting, SIGTSTP);
     terminal.onInterrupt.sa_handler = OnInterrupt;
     sigemptyset(&terminal.onInterrupt.sa_mask);
     struct sigaction previous {};
@@ -260,9 +317,14 @@ void RunInteractive(Session &session, bool keepHistory) {
     sigemptyset(&terminal.onResize.sa_mask);
     struct sigaction previousResize {};
     sigaction(SIGWINCH, &terminal.onResize, &previousResize);
+    terminal.onSuspend.sa_handler = OnSuspend;
+    sigemptyset(&terminal.onSuspend.sa_mask);
+    struct sigaction previousSuspend {};
+    sigaction(SIGTSTP, &terminal.onSuspend, &previousSuspend);
 
-    std::fprintf(rl_outstream, "quintara-calc %s - 'help' explains the language, Ctrl-D quits.\n",
-                 Version());
+    if (!quiet)
+        std::fprintf(rl_outstream,
+                     "quintara-calc %s - 'help' explains the language, Ctrl-D quits.\n", Version());
     rl_callback_handler_install(kPrompt, OnLine);
     while (!terminal.done) {
         pollfd input{STDIN_FILENO, POLLIN, 0};
@@ -276,6 +338,10 @@ void RunInteractive(Session &session, bool keepHistory) {
                 interrupted = 0;
                 DropLine();
             }
+            if (suspended != 0) {
+                suspended = 0;
+                Suspend();
+            }
             continue;
         }
         if (ready < 0)
@@ -287,6 +353,7 @@ void RunInteractive(Session &session, bool keepHistory) {
     clear_history();
     sigaction(SIGINT, &previous, nullptr);
     sigaction(SIGWINCH, &previousResize, nullptr);
+    sigaction(SIGTSTP, &previousSuspend, nullptr);
     sigprocmask(SIG_UNBLOCK, &terminal.handledSignals, nullptr);
     session.Flush();
 }

@@ -12,8 +12,9 @@
 namespace tools {
 
 // Reads and evaluates lines from the terminal on standard input until end of input or
-// "quit". With keepHistory, the lines persist in HistoryPath() across sessions.
-void RunInteractive(Session &session, bool keepHistory);
+// "quit" or "exit". With keepHistory, the lines persist in HistoryPath() across sessions;
+// quiet leaves out the opening line.
+void RunInteractive(Session &session, bool keepHistory, bool quiet);
 
 // $XDG_STATE_HOME/quintara/calc_history, else ~/.local/state/quintara/calc_history; empty
 // when no home directory is known.
