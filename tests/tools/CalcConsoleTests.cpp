@@ -6,10 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -69,14 +71,20 @@ TEST(CalcConsole, PrintsEachLineAsTheGameShowsIt) {
 
 TEST(CalcConsole, ReportsTheFirstErrorInEnglishAndUtf8AndAbortsSilently) {
     const ConsoleRun run = Console("--sep .", "1/0\n2.5!+2.5!\nsin(1;2)\n");
-    EXPECT_EQ(run.out, "0\n0\n");
-    EXPECT_EQ(run.err, "error: division by zero (errDivisionByZero): Division med noll.\n"
-                       "error: a natural number (0, 1, 2, ...) was expected (errNaturalExpected): "
+    // A failed line's value is no answer: nothing of it reaches standard output.
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "line 1: error: division by zero (errDivisionByZero): Division med noll.\n"
+                       "line 2: error: a natural number (0, 1, 2, ...) was expected "
+                       "(errNaturalExpected): "
                        "Ett naturligt tal f\xC3\xB6rv\xC3\xA4ntades som argument till funktionen "
                        "fact.\n"
+                       "  2.5!+2.5!\n"
+                       "     ^\n"
                        "(aborted: a second error in the same expression)\n"
-                       "error: wrong number of arguments (errArgumentCount): "
-                       "Felaktigt antal argument till funktionen sin.\n");
+                       "line 3: error: wrong number of arguments (errArgumentCount): "
+                       "Felaktigt antal argument till funktionen sin.\n"
+                       "  sin(1;2)\n"
+                       "  ^ sin takes 1 argument, not 2\n");
     EXPECT_EQ(run.status, 1);
 }
 
@@ -114,7 +122,7 @@ TEST(CalcConsole, GlossesEveryErrorAnExpressionCanRaise) {
     for (const Row &row : rows) {
         SCOPED_TRACE(row.expression);
         const ConsoleRun run = Console("--sep .", std::string(row.expression) + "\n");
-        EXPECT_EQ(run.err, row.err);
+        EXPECT_EQ(run.err.substr(0, run.err.find('\n') + 1), "line 1: " + std::string(row.err));
         EXPECT_EQ(run.status, 1);
     }
 }
@@ -127,16 +135,21 @@ TEST(CalcConsole, ExitStatusTellsWhetherAnyEvaluationFailed) {
         int status;
     };
     const Row rows[] = {
-        {"--sep .", "2+3\n\nAns*2\n", "5\n0\n10\n", 0},
+        // Blank lines, of spaces and tabs too, are skipped.
+        {"--sep .", "2+3\n\n  \t \nAns*2\n", "5\n10\n", 0},
         {"--sep .", "", "", 0},
         {"--sep . 2+3 Ans*2", "", "5\n10\n", 0},
+        {"--sep . '' 7", "", "7\n", 0},
+        // Tabs count as spaces.
+        {"--sep .", "\t2\t+\t3\t\n", "5\n", 0},
         // A failing line in the middle: the lines after it are still evaluated.
-        {"--sep .", "2+3\n1/0\nAns*2\n", "5\n0\n10\n", 1},
+        {"--sep .", "2+3\n1/0\nAns*2\n", "5\n10\n", 1},
         {"--sep .", "2.5!+2.5!\n4\n", "4\n", 1},
-        {"--sep . 1/0 4", "", "0\n4\n", 1},
+        {"--sep . 1/0 4", "", "4\n", 1},
         {"--raw --sep . 2.5!+2.5!", "", "ABORT\tABORT\t8\t1\n", 1},
+        {"--raw --sep . 1/0", "", "0\t0\t1\t0\n", 1},
         // The last line needs no newline; a lone error there still counts.
-        {"--sep .", "7\nSin(1)", "7\n0\n", 1},
+        {"--sep .", "7\nSin(1)", "7\n", 1},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(std::string(row.args) + " <<< " + row.input);
@@ -153,7 +166,9 @@ TEST(CalcConsole, RawLinesCarryBothTextsTheCodeAndTheAbort) {
     };
     const Row rows[] = {
         {"--raw --sep . 1/3", "0.333333333333333333\t0.333333333333\t-1\t0\n"},
-        {"--raw --sep , 1/3", "0,333333333333333333\t0,333333333333\t-1\t0\n"},
+        // Other programs read these columns: a point in every locale.
+        {"--raw --sep , 1/3", "0.333333333333333333\t0.333333333333\t-1\t0\n"},
+        {"--raw --sep , 2,5*1E-20", "2.5E-20\t2.5E-20\t-1\t0\n"},
         {"--raw --sep , 2,5!", "1\t1\t8\t0\n"},
         {"--raw --sep . 2.5!+2.5!", "ABORT\tABORT\t8\t1\n"},
         {"--raw --sep . -- -7 '2)'", "-7\t-7\t-1\t0\n0\t0\t0\t0\n"},
@@ -303,7 +318,7 @@ TEST(CalcConsole, KeepsResultsAndMessagesInOrderInOneFile) {
     for (std::size_t n = 0; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
         out.append(buffer.data(), n);
     EXPECT_EQ(pclose(pipe) >> 8, 1);
-    EXPECT_EQ(out, "5\n0\nerror: division by zero (errDivisionByZero): Division med noll.\n6\n");
+    EXPECT_EQ(out, "5\nerror: division by zero (errDivisionByZero): Division med noll.\n6\n");
 }
 
 TEST(CalcConsole, WritesNoHistoryWhenTheInputIsNoTerminal) {
@@ -328,18 +343,179 @@ TEST(CalcConsole, EvaluatesHostileLines) {
     const Row rows[] = {
         {"100,000 spaces around a number",
          std::string(50000, ' ') + "7" + std::string(50000, ' ') + "\n", "7\n", 0},
-        {"100,000 letters", std::string(100000, 'a') + "\n", "0\n", 1},
-        {"NUL bytes", std::string("2+3\0\0\n4\n", 8), "0\n4\n", 1},
+        {"100,000 letters", std::string(100000, 'a') + "\n", "", 1},
+        {"NUL bytes", std::string("2+3\0\0\n4\n", 8), "4\n", 1},
         {"invalid UTF-8",
          "\xFF\xFE"
          "1+1\n\xC3\n3\n",
-         "0\n0\n3\n", 1},
+         "3\n", 1},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
         const ConsoleRun run = Console("--sep .", row.input);
         EXPECT_EQ(run.out, row.out);
         EXPECT_EQ(run.status, row.status);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The part of a message after the calculator's own line: the echo, the caret and the hint.
+std::string Pointer(const std::string &err) {
+    const std::size_t end = err.find('\n');
+    return end == std::string::npos ? std::string() : err.substr(end + 1);
+}
+
+TEST(CalcConsole, ErrorsPointAtTheFirstPlaceThatCannotBeRead) {
+    struct Row {
+        const char *expression;
+        const char *pointer;
+    };
+    const Row rows[] = {
+        {"sqrt(16", "  sqrt(16\n         ^ a ')' is missing to close the '('\n"},
+        {"((1)", "  ((1)\n      ^ a ')' is missing to close the '('\n"},
+        {"1)+2", "  1)+2\n   ^ this ')' closes no bracket\n"},
+        {"2**3", "  2**3\n   ^ '**' is no operator: a power is written 2^3\n"},
+        {"2,5", "  2,5\n   ^ the decimal separator is '.' (--sep , reads 2,5)\n"},
+        {"max(1,2)", "  max(1,2)\n       ^ arguments are separated by ';', not ','\n"},
+        {"sin 1", "  sin 1\n     ^ a function takes its arguments in brackets: sin(1)\n"},
+        {"pi", "  pi\n  ^ names are case-sensitive: did you mean 'Pi'?\n"},
+        {"2*PHI", "  2*PHI\n    ^ names are case-sensitive: did you mean 'Phi'?\n"},
+        {"Sqrt(16)", "  Sqrt(16)\n  ^ names are case-sensitive: did you mean 'sqrt'?\n"},
+        {"1+", "  1+\n    ^ a value is missing after '+'\n"},
+        {"3 +* 4", "  3 +* 4\n     ^ a value is missing before '*'\n"},
+        {"x", "  x\n  ^ 'x' has no value yet: PTR, RTP or 'x = ...' gives it one\n"},
+        {"2Pi", "  2Pi\n   ^ there is no implicit multiplication: write 2*Pi\n"},
+        {"log(8)", "  log(8)\n  ^ log takes 2 arguments, not 1\n"},
+        {"foo(1)", "  foo(1)\n  ^ no function is called 'foo'\n"},
+        {"\t1\t+\tsqrt(-1)", "   1 + sqrt(-1)\n       ^\n"},
+        // Columns count characters, not bytes.
+        {"2\xC3\x97(3", "  2\xC3\x97(3\n      ^ a ')' is missing to close the '('\n"},
+        {"1/0", ""},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.expression);
+        const ConsoleRun run = Console("--sep .", std::string(row.expression) + "\n");
+        EXPECT_EQ(Pointer(run.err), row.pointer);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.status, 1);
+    }
+    // With a comma as separator, the point is the slip; a comma separates no arguments.
+    EXPECT_EQ(Pointer(Console("--sep ,", "2.5\n").err),
+              "  2.5\n   ^ the decimal separator is ',' (--sep . reads 2.5)\n");
+}
+
+TEST(CalcConsole, ErrorsInALongFileNameTheirLine) {
+    std::string input;
+    for (int i = 1; i <= 50000; ++i)
+        input += i == 49999 ? "2**3\n" : "1\n";
+    const ConsoleRun run = Console("--sep .", input);
+    EXPECT_EQ(run.err.substr(0, 15), "line 49999: err");
+    EXPECT_EQ(run.err.find("line ", 1), std::string::npos);
+    EXPECT_EQ(run.status, 1);
+}
+
+TEST(CalcConsole, DefinesValuesOfItsOwnForTheRestOfTheSession) {
+    struct Row {
+        const char *input;
+        const char *out;
+        const char *err; // the first line of it
+        int status;
+    };
+    const Row rows[] = {
+        {"x = 2^10\nx+1\nAns\n", "1024\n1025\n1025\n", "", 0},
+        {"rate=1,5\t\nrate*2\n", "", "line 1: error: the expression cannot be read", 1},
+        {"big_2 = 3\nbig_2*big_2\n", "3\n9\n", "", 0},
+        {"n = 5\n", "", "line 1: error: 'n' is a built-in function and cannot be redefined\n", 1},
+        {"Pi = 3\nPi\n", "3.14159265359\n",
+         "line 1: error: 'Pi' is the calculator's own value and cannot be redefined\n", 1},
+        {"Ans = 1\n", "", "line 1: error: 'Ans' is the calculator's own value", 1},
+        // A failed definition defines nothing.
+        {"y = 1/0\ny\n", "", "line 1: error: division by zero", 1},
+        {"2x = 3\n", "", "line 1: error: the expression cannot be read", 1},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.input);
+        const ConsoleRun run = Console("--sep .", row.input);
+        EXPECT_EQ(run.out, row.out);
+        EXPECT_EQ(run.err.substr(0, std::string(row.err).size()), row.err);
+        EXPECT_EQ(run.status, row.status);
+    }
+    EXPECT_EQ(Console("--sep . 'a = 6' 'a*7'").out, "6\n42\n");
+}
+
+TEST(CalcConsole, ReadsExpressionsFromFiles) {
+    const TempDir dir;
+    const std::string file = dir.path + "/sums.txt";
+    std::ofstream(file) << "2+3\n\n1/0\nAns*2\n";
+    const ConsoleRun fromFile = Console("--sep . -f '" + file + "'");
+    EXPECT_EQ(fromFile.out, "5\n10\n");
+    EXPECT_EQ(fromFile.err.substr(0, 15), "line 3: error: ");
+    EXPECT_EQ(fromFile.status, 1);
+    EXPECT_EQ(Console("--sep . -f -", "6*7\n").out, "42\n");
+    EXPECT_EQ(Console("--sep . --file=- -q", "6*7\n").out, "42\n");
+
+    const ConsoleRun missing = Console("-f '" + dir.path + "/none'");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("none: No such file or directory"), std::string::npos);
+    EXPECT_EQ(Console("-f").status, 2);
+    EXPECT_EQ(Console("-f '" + file + "' 2+3").status, 2);
+
+    // A file named where an expression belongs: the message says how to read it.
+    const ConsoleRun named = Console("'" + file + "'");
+    EXPECT_EQ(named.status, 1);
+    EXPECT_NE(named.err.find("is a file; -f " + file + " reads expressions from it"),
+              std::string::npos);
+}
+
+// Each way of writing results, to a full device, and a long run into a pipe that closes
+// with SIGPIPE ignored: one line on standard error and status 2.
+TEST(CalcConsole, AFailedWriteIsReportedAndExitsTwo) {
+    const TempDir dir;
+    const std::string calc = std::string("'") + QUINTARA_CALC_PATH + "' --sep .";
+    const std::string input = dir.path + "/lines";
+    std::ofstream lines(input);
+    for (int i = 0; i < 100000; ++i)
+        lines << i << "\n";
+    lines.close();
+    struct Row {
+        std::string command;
+        const char *sink;
+    };
+    const Row rows[] = {
+        {calc + " 1 2", ">/dev/full"},
+        {calc + " --raw 1/0", ">/dev/full"},
+        {calc + " <'" + input + "'", ">/dev/full"},
+        {calc + " -f '" + input + "'", ">/dev/full"},
+        {calc + " --help", ">/dev/full"},
+        {calc + " --functions", ">/dev/full"},
+        {calc + " --version", ">/dev/full"},
+        // The pipe holds far less than these results.
+        {calc + " <'" + input + "'", "| head -c 1 >/dev/null"},
+        {calc + " --raw -f '" + input + "'", "| head -c 1 >/dev/null"},
+    };
+    const std::string status = dir.path + "/status";
+    const std::string err = dir.path + "/err";
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.command + " " + row.sink);
+        std::ofstream script(dir.path + "/run.sh");
+        script << "trap '' PIPE\n{ " << row.command << " 2>'" << err << "'; echo $? >'" << status
+               << "'; } " << row.sink << "\n";
+        script.close();
+        ASSERT_EQ(std::system(("sh '" + dir.path + "/run.sh'").c_str()), 0);
+        std::ifstream statusIn(status);
+        int code = -1;
+        statusIn >> code;
+        EXPECT_EQ(code, 2);
+        std::ifstream errIn(err);
+        const std::string message((std::istreambuf_iterator<char>(errIn)),
+                                  std::istreambuf_iterator<char>());
+        // Reported once, as the last word.
+        const std::size_t at = message.find("quintara-calc: cannot write the results: ");
+        EXPECT_NE(at, std::string::npos) << message;
+        EXPECT_EQ(message.find('\n', at), message.size() - 1) << message;
     }
 }
 
