@@ -54,12 +54,14 @@ class Terminal {
   public:
     // environment: NAME=value words for the console, which starts without XDG_STATE_HOME.
     // Its exit status is written to a file, and the pane stays open so its screen can be read.
-    Terminal(const std::string &dir, const std::string &arguments, const std::string &environment)
+    // program: what runs in place of the console, such as a shell that starts it.
+    Terminal(const std::string &dir, const std::string &arguments, const std::string &environment,
+             const std::string &program = QUINTARA_CALC_PATH)
         : number_(++sessions_), tmux_(std::string("'") + TMUX_PATH + "' -S '" + dir + "/tmux" +
                                       std::to_string(number_) + ".sock' -f /dev/null "),
           statusFile_(dir + "/status" + std::to_string(number_)) {
         Run(tmux_ + "new-session -d -x 100 -y 40 \"env -u XDG_STATE_HOME LANG=C.UTF-8 " +
-            "INPUTRC=/dev/null " + environment + " '" + QUINTARA_CALC_PATH + "' " + arguments +
+            "INPUTRC=/dev/null " + environment + " '" + program + "' " + arguments +
             "; echo \\$? >'" + statusFile_ +
             "'; exec sleep 600\" \\; set-option -g history-limit 5000");
     }
@@ -266,6 +268,137 @@ TEST(CalcConsoleAtATerminal, SurvivesHostileInput) {
     // The long line is kept whole in the history file.
     const std::string history = ReadFile(dir.path + "/state/quintara/calc_history");
     EXPECT_EQ(history.substr(0, 100000), std::string(99999, ' ') + '9');
+}
+
+// The word that ends a session must keep ending it.
+TEST(CalcConsoleAtATerminal, ExitAndQuitEndTheSession) {
+    for (const char *word : {"exit", "quit", "' exit '"}) {
+        SCOPED_TRACE(word);
+        const TempDir dir;
+        Terminal terminal(dir.path, "--no-history", "HOME=" + dir.path);
+        ASSERT_TRUE(terminal.WaitForLast(">")) << Dump(terminal);
+        terminal.Keys(std::string(word) + " Enter");
+        ASSERT_TRUE(terminal.WaitForExit()) << Dump(terminal);
+        EXPECT_EQ(terminal.ExitStatus(), 0);
+    }
+}
+
+// At the prompt a failed line still shows the value the game would take, then the message
+// with the place; values of one's own last for the session; -q leaves out the greeting.
+TEST(CalcConsoleAtATerminal, PointsAtMistakesAndKeepsOwnValues) {
+    const TempDir dir;
+    Terminal terminal(dir.path, "--no-history -q --sep .", "HOME=" + dir.path);
+    ASSERT_TRUE(terminal.WaitForLast(">")) << Dump(terminal);
+    EXPECT_EQ(terminal.Screen().size(), 1u) << Dump(terminal);
+    terminal.Keys("'max(1,2)' Enter");
+    ASSERT_TRUE(terminal.WaitForCount("       ^ arguments are separated by ';', not ','", 1))
+        << Dump(terminal);
+    terminal.Keys("'w = 6' Enter 'w*7' Enter");
+    ASSERT_TRUE(terminal.WaitForCount("42", 1)) << Dump(terminal);
+    ASSERT_TRUE(terminal.WaitForLast(">")) << Dump(terminal);
+    const std::vector<std::string> expected = {
+        "> max(1,2)",
+        "0",
+        "error: the expression cannot be read; check its syntax (errUnknown): Ett ok\xC3\xA4nt "
+        "fel intr\xC3\xA4"
+        "ffade vid ber\xC3\xA4kning av uttrycket. Kontrollera syntaxen.",
+        "  max(1,2)",
+        "       ^ arguments are separated by ';', not ','",
+        "> w = 6",
+        "6",
+        "> w*7",
+        "42",
+        ">"};
+    EXPECT_EQ(terminal.Screen(), expected);
+}
+
+// "quintara-calc | tee log": each result reaches the pipe when its line is entered.
+TEST(CalcConsoleAtATerminal, ResultsReachAPipeAtOnce) {
+    const TempDir dir;
+    const std::string log = dir.path + "/log";
+    Terminal terminal(dir.path, "--no-history --sep . | tee '" + log + "'", "HOME=" + dir.path);
+    ASSERT_TRUE(terminal.WaitForLast(">")) << Dump(terminal);
+    terminal.Keys("1+1 Enter");
+    ASSERT_TRUE(terminal.WaitFor([&] { return ReadFile(log) == "2\n"; })) << ReadFile(log);
+    terminal.Keys("2+2 Enter");
+    ASSERT_TRUE(terminal.WaitFor([&] { return ReadFile(log) == "2\n4\n"; })) << ReadFile(log);
+    terminal.Keys("help Enter");
+    ASSERT_TRUE(terminal.WaitFor([&] { return ReadFile(log).size() > 100; })) << ReadFile(log);
+    terminal.Keys("exit Enter");
+    ASSERT_TRUE(terminal.WaitForExit()) << Dump(terminal);
+}
+
+// Ctrl-Z and fg in a shell with job control: the prompt and the line come back, and Up,
+// Tab and typing work at once.
+TEST(CalcConsoleAtATerminal, CtrlZAndFgLeaveEditingWorking) {
+    const TempDir dir;
+    Terminal shell(dir.path, "--norc --noprofile -i", "HOME=" + dir.path + " PS1='$ '", "bash");
+    ASSERT_TRUE(shell.WaitForLast("$")) << Dump(shell);
+    shell.Keys(std::string("\"'") + QUINTARA_CALC_PATH + "' -q --sep .\" Enter");
+    ASSERT_TRUE(shell.WaitForLast(">")) << Dump(shell);
+    shell.Keys("2+3 Enter 1+");
+    ASSERT_TRUE(shell.WaitForLast("> 1+")) << Dump(shell);
+    shell.Keys("C-z");
+    ASSERT_TRUE(shell.WaitForLast("$")) << Dump(shell);
+    shell.Keys("fg Enter");
+    ASSERT_TRUE(shell.WaitForLast("> 1+")) << Dump(shell);
+    shell.Keys("2 Enter");
+    ASSERT_TRUE(shell.WaitForCount("3", 1)) << Dump(shell);
+    shell.Keys("Up Up");
+    ASSERT_TRUE(shell.WaitForLast("> 2+3")) << Dump(shell);
+    shell.Keys("C-u sq Tab");
+    ASSERT_TRUE(shell.WaitForLast("> sqrt(")) << Dump(shell);
+    shell.Keys("'9)' Enter");
+    ASSERT_TRUE(shell.WaitForCount("3", 2)) << Dump(shell);
+    EXPECT_EQ(shell.Count("> 1+2"), 1) << Dump(shell);
+    shell.Keys("C-d");
+    ASSERT_TRUE(shell.WaitForLast("$")) << Dump(shell);
+}
+
+// The history file holds whole lines only: a write that does not fit (here a file size
+// limit, as a full disk) is undone and reported once, and a last line that lacks its
+// newline gets one before the next line.
+TEST(CalcConsoleAtATerminal, HistoryNeverHoldsATornLine) {
+    const TempDir dir;
+    const std::string history = dir.path + "/state/quintara/calc_history";
+    std::filesystem::create_directories(dir.path + "/state/quintara");
+    std::string earlier;
+    for (int i = 0; i < 252; ++i)
+        earlier += "1+1\n";
+    earlier += "7\n"; // 1,010 bytes: 14 below the limit of 1,024
+    std::ofstream(history) << earlier;
+    const std::string limited = dir.path + "/limited";
+    // bash counts the limit in KiB.
+    std::ofstream(limited) << "trap '' XFSZ\nulimit -f 1\nexec '" << QUINTARA_CALC_PATH
+                           << "' \"$@\"\n";
+    const std::string environment = "XDG_STATE_HOME=" + dir.path + "/state";
+    {
+        Terminal terminal(dir.path, "'" + limited + "' --sep .", environment, "bash");
+        ASSERT_TRUE(terminal.WaitForLast(">")) << Dump(terminal);
+        terminal.Keys("123456789+123456789 Enter");
+        ASSERT_TRUE(terminal.WaitForCount("246913578", 1)) << Dump(terminal);
+        terminal.Keys("2+2 Enter 3+3 Enter");
+        ASSERT_TRUE(terminal.WaitForCount("6", 1)) << Dump(terminal);
+        terminal.Keys("C-d");
+        ASSERT_TRUE(terminal.WaitForExit()) << Dump(terminal);
+        int warnings = 0;
+        for (const std::string &line : terminal.Screen())
+            warnings += line.rfind("quintara-calc: cannot write the history file", 0) == 0;
+        EXPECT_EQ(warnings, 1) << Dump(terminal);
+    }
+    // The two short lines fit in the 14 bytes, the long one is gone whole.
+    EXPECT_EQ(ReadFile(history), earlier + "2+2\n3+3\n");
+
+    std::ofstream(history) << "2+2"; // left without its newline
+    {
+        Terminal terminal(dir.path, "--sep .", environment);
+        ASSERT_TRUE(terminal.WaitForLast(">")) << Dump(terminal);
+        terminal.Keys("7+7 Enter");
+        ASSERT_TRUE(terminal.WaitForCount("14", 1)) << Dump(terminal);
+        terminal.Keys("C-d");
+        ASSERT_TRUE(terminal.WaitForExit()) << Dump(terminal);
+    }
+    EXPECT_EQ(ReadFile(history), "2+2\n7+7\n");
 }
 
 } // namespace
