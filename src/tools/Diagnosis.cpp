@@ -67,13 +67,16 @@ std::vector<Token> Tokens(const std::string &text, char separator) {
             if (i < text.size() && text[i] == separator)
                 for (++i; i < text.size() && IsDigit(text[i]);)
                     ++i;
+            // An exponent has no plus sign: 1E+5 is 1E plus 5.
             if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
                 std::size_t j = i + 1;
-                if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+                if (j < text.size() && text[j] == '-')
                     ++j;
                 if (j < text.size() && IsDigit(text[j])) {
                     for (i = j; i < text.size() && IsDigit(text[i]);)
                         ++i;
+                } else if (text[i] == 'E' && (j >= text.size() || !IsNameChar(text[j]))) {
+                    ++i;
                 }
             }
         } else if (IsNameStart(c)) {

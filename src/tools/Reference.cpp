@@ -97,15 +97,18 @@ constexpr std::array<CodeGloss, 12> kGlosses = {{
 
 constexpr const char *kUsage =
     "Usage: quintara-calc [OPTION...] [--] [EXPRESSION...]\n"
+    "   or: quintara-calc [OPTION...] -f FILE...\n"
     "\n"
-    "Evaluates each EXPRESSION, or else each line of standard input, with the calculator\n"
-    "of the game Quintara, in one session: Ans, x, y, r and Theta carry from one\n"
-    "expression to the next. On a terminal it reads lines with editing, history and\n"
-    "Tab completion of names; Ctrl-D or 'quit' ends it.\n"
+    "Evaluates each EXPRESSION, or else each line of the FILEs or of standard input,\n"
+    "with the calculator of the game Quintara, in one session: Ans, x, y, r, Theta and\n"
+    "the values defined with 'name = expression' carry from one line to the next. On a\n"
+    "terminal it reads lines with editing, history and Tab completion of names;\n"
+    "Ctrl-D, 'quit' or 'exit' ends it. Blank lines are skipped.\n"
     "\n"
     "Each result is printed with the precision of _digits (12 digits). When an\n"
-    "evaluation meets an error, its message is printed on standard error; an\n"
-    "evaluation that aborts prints nothing on standard output for its line.\n"
+    "evaluation meets an error, its message goes to standard error with the line, a\n"
+    "caret under the place and a hint; the line then prints no result, except at the\n"
+    "prompt, which shows the value the game would take.\n"
     "\n";
 
 constexpr const char *kLanguage =
@@ -120,7 +123,9 @@ constexpr const char *kLanguage =
     "  Named values: Pi, e, Phi; Ans, the last result; r, Theta, x and y, stored\n"
     "  by RTP and PTR. Names are case-sensitive: Sqrt(16) and pi are not known.\n"
     "  Numbers: 2.5 or 2,5 by the decimal separator of the locale (or --sep);\n"
-    "  1E-5 is 0.00001. There is no implicit multiplication: write 2*Pi, not 2Pi.\n";
+    "  1E-5 is 0.00001. There is no implicit multiplication: write 2*Pi, not 2Pi.\n"
+    "  w = 2^10 gives w that value for the session; built-ins, Pi, e, Phi, Ans and\n"
+    "  _digits cannot be redefined.\n";
 
 constexpr const char *kOptions =
     "\n"
@@ -129,16 +134,20 @@ constexpr const char *kOptions =
     "Options:\n"
     "  --raw         print, tab-separated, the value with 18 digits, the value as shown,\n"
     "                the first error code (-1 for none) and 1 if the evaluation aborted\n"
-    "                (the values are then ABORT), else 0\n"
-    "  --sep CHAR    decimal separator, '.' or ',' (default: from the locale)\n"
+    "                (the values are then ABORT), else 0; always with a point\n"
+    "  --sep CHAR    decimal separator of input and results, '.' or ','\n"
+    "                (default: from the locale)\n"
     "  --seed N      seed of the random numbers (default: from the clock)\n"
+    "  -f, --file FILE  read the lines of FILE ('-' for standard input)\n"
+    "  -q, --quiet   start a terminal session without the opening line\n"
     "  --no-history  keep no history of the lines typed on a terminal\n"
     "  --functions   list the 57 built-in functions with their arguments\n"
     "  -h, --help    show this text\n"
     "  --version     show the version\n"
     "\n"
     "Exit status: 0 when every evaluation ended without error, 1 when any evaluation\n"
-    "reported an error or aborted (all are still evaluated), 2 for bad usage.\n"
+    "reported an error or aborted (all are still evaluated), 2 for bad usage, an\n"
+    "unreadable file or results that could not be written.\n"
     "\n"
     "The history of a terminal session is kept in $XDG_STATE_HOME/quintara/calc_history\n"
     "(~/.local/state/quintara/calc_history when XDG_STATE_HOME is not set).\n"
@@ -147,7 +156,8 @@ constexpr const char *kOptions =
 constexpr const char *kAtThePrompt =
     "\n"
     "At the prompt: 'functions' lists the 57 built-ins, Tab completes a name, Up and\n"
-    "Down recall earlier lines, Ctrl-C drops the line, 'quit' or Ctrl-D ends.\n"
+    "Down recall earlier lines, Ctrl-C drops the line, Ctrl-Z stops the program until\n"
+    "'fg', 'quit', 'exit' or Ctrl-D ends.\n"
     "The manual page quintara-calc(1) describes the whole language.\n";
 
 } // namespace

@@ -12,8 +12,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -61,6 +65,37 @@ TEST_F(ConsoleReference, ListsEachBuiltinOfTheCalculatorOnceWithItsArgumentCount
     EXPECT_EQ(names.size(), 57u);
     // The check can fail: a name the calculator does not know is told apart.
     EXPECT_EQ(FirstErrorOf(Call("Sqrt", 1)), calc::errUnknownFunction);
+}
+
+// The manual's table groups the built-ins ("sin, cos, tan, cot@1@..."); read in order, its
+// names and argument counts are the console's.
+TEST_F(ConsoleReference, TheManualListsTheSameBuiltins) {
+    std::ifstream manual(QUINTARA_CALC_MANUAL);
+    ASSERT_TRUE(manual.good());
+    std::vector<std::pair<std::string, std::string>> listed;
+    bool inTable = false;
+    for (std::string line; std::getline(manual, line);) {
+        if (line == "Name@Args@Value") {
+            inTable = true;
+            continue;
+        }
+        if (line == ".TE")
+            inTable = false;
+        if (!inTable)
+            continue;
+        const std::size_t at = line.find('@');
+        ASSERT_NE(at, std::string::npos) << line;
+        const std::string count = line.substr(at + 1, line.find('@', at + 1) - at - 1);
+        std::istringstream names(line.substr(0, at));
+        for (std::string name; std::getline(names, name, ',');)
+            listed.emplace_back(name.substr(name.find_first_not_of(' ')), count);
+    }
+    std::vector<std::pair<std::string, std::string>> known;
+    for (const tools::BuiltinInfo &builtin : tools::Builtins())
+        known.emplace_back(builtin.Name, builtin.ArgumentCount == tools::kListArguments
+                                             ? "any"
+                                             : std::to_string(builtin.ArgumentCount));
+    EXPECT_EQ(listed, known);
 }
 
 TEST_F(ConsoleReference, GlossesEveryErrorCode) {
