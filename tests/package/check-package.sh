@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package once and checks it as a distribution would: lintian without
 # errors or warnings, the files a player needs at their places, the desktop entry, the
-# AppStream metadata and its software-catalogue entry, and the manual pages.
+# AppStream metadata and its software-catalogue entry, the manual pages, and the package's
+# own tests (autopkgtest).
 #   tests/package/check-package.sh [path to an already built .deb]
 set -uo pipefail
 cd "$(dirname "$0")/../.."
@@ -160,6 +161,37 @@ for page in man6/quintara.6.gz man1/quintara-calc.1.gz; do
         fail "man $page: $warnings"
     fi
 done
+
+# The package's own tests (debian/tests), run by autopkgtest on this machine: it installs the
+# package and what the tests need, so it runs as root; the package goes again afterwards
+# unless it was installed before.
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    as_root=(false)
+fi
+if command -v autopkgtest >/dev/null && [ "${as_root[0]:-}" != false ]; then
+    installed_before=$(dpkg-query -W -f='${Status}' quintara 2>/dev/null | grep -c 'install ok installed')
+    # A tree of the packaging files alone: autopkgtest needs no sources to test a built package.
+    mkdir -p "$work/tree"
+    cp -r debian "$work/tree/"
+    if "${as_root[@]}" autopkgtest --no-built-binaries "$deb" "$work/tree" -- null \
+        >"$work/autopkgtest" 2>&1; then
+        pass "autopkgtest: $(grep -cE '^[a-z-]+ +PASS' "$work/autopkgtest") tests passed"
+    else
+        fail "autopkgtest:"
+        sed 's/^/    /' "$work/autopkgtest"
+    fi
+    grep -E '^[a-z-]+ +(PASS|FAIL|SKIP)' "$work/autopkgtest" | sed 's/^/    /'
+    if [ "$installed_before" -eq 0 ]; then
+        "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q quintara \
+            >/dev/null 2>&1 || fail "removing the package after autopkgtest"
+    fi
+else
+    fail "autopkgtest cannot run: it is not installed, or neither root nor sudo is available"
+fi
 
 echo "package: $passes passed, $failures failed"
 [ "$failures" -eq 0 ]
