@@ -149,7 +149,7 @@ class Reader {
     Diagnosis Read() {
         if (Expression() && !Peek(Kind::End))
             AfterValue(false);
-        return found_;
+        return tooDeep_ ? Diagnosis{} : found_;
     }
 
   private:
@@ -158,6 +158,11 @@ class Reader {
     std::vector<Token> tokens_;
     std::size_t at_ = 0;
     Diagnosis found_;
+    // Brackets nested deeper than any person writes are not followed, so that the stack
+    // stays small.
+    static constexpr int kDeepest = 256;
+    int depth_ = 0;
+    bool tooDeep_ = false;
 
     const Token &Current() const { return tokens_[at_]; }
     bool Peek(Kind kind) const { return Current().kind == kind; }
@@ -172,14 +177,18 @@ class Reader {
 
     // Operands joined by operators; signs may stand before any operand.
     bool Expression() {
-        if (!Operand())
+        if (depth_ >= kDeepest) {
+            tooDeep_ = true;
             return false;
-        while (Peek(Kind::Operator) || Peek(Kind::Sign)) {
-            ++at_;
-            if (!Operand())
-                return false;
         }
-        return true;
+        ++depth_;
+        bool read = Operand();
+        while (read && (Peek(Kind::Operator) || Peek(Kind::Sign))) {
+            ++at_;
+            read = Operand();
+        }
+        --depth_;
+        return read;
     }
 
     bool Operand() {

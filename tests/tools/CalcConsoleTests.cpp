@@ -345,6 +345,15 @@ TEST(CalcConsole, EvaluatesHostileLines) {
          std::string(50000, ' ') + "7" + std::string(50000, ' ') + "\n", "7\n", 0},
         {"100,000 letters", std::string(100000, 'a') + "\n", "", 1},
         {"NUL bytes", std::string("2+3\0\0\n4\n", 8), "4\n", 1},
+        {"100,000 open brackets", std::string(100000, '(') + "1\n", "", 1},
+        {"100,000 calls",
+         [] {
+             std::string calls;
+             for (int i = 0; i < 20000; ++i)
+                 calls += "sqrt(";
+             return calls + "-1\n";
+         }(),
+         "", 1},
         {"invalid UTF-8",
          "\xFF\xFE"
          "1+1\n\xC3\n3\n",
