@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The console's reference texts. The table of built-ins mirrors the calculator's catalogue
-// (a test holds the two together); the Swedish messages stay the calculator's own.
+// The console's reference texts. The table of built-ins mirrors the calculator's catalogue,
+// and the manual's list mirrors the table (tests hold all three together); the Swedish
+// messages stay the calculator's own.
 #include "tools/Reference.h"
 
 #include "runtime/Cp1252.h"
