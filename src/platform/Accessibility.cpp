@@ -88,7 +88,30 @@ QWidget *AnnouncementOf(QWidget *window) {
     return note;
 }
 
+// Follows assistive technology switching on and off for one widget, as long as it lives.
+class TabStopFollower : public QObject, public QAccessible::ActivationObserver {
+  public:
+    TabStopFollower(QWidget *widget, Qt::FocusPolicy otherwise)
+        : QObject(widget), m_widget(widget), m_otherwise(otherwise) {
+        QAccessible::installActivationObserver(this);
+        accessibilityActiveChanged(QAccessible::isActive());
+    }
+    ~TabStopFollower() override { QAccessible::removeActivationObserver(this); }
+
+    void accessibilityActiveChanged(bool active) override {
+        m_widget->setFocusPolicy(active ? Qt::StrongFocus : m_otherwise);
+    }
+
+  private:
+    QWidget *m_widget;
+    Qt::FocusPolicy m_otherwise;
+};
+
 } // namespace
+
+void TabStopForAssistiveTechnology(QWidget *widget, Qt::FocusPolicy otherwise) {
+    new TabStopFollower(widget, otherwise);
+}
 
 void SetAnnounceSink(AnnounceSink *newSink) {
     sink = newSink;

@@ -28,4 +28,8 @@ AnnounceSink *CurrentAnnounceSink();
 // optionally the label that names it. Call it right after creating the widget.
 void SetAccessibleRole(QWidget *widget, QAccessible::Role role, QWidget *labelledBy = nullptr);
 
+// Makes the widget a Tab stop while assistive technology listens, and gives it the policy
+// otherwise at all other times: what a sighted player's keys reach stays as designed.
+void TabStopForAssistiveTechnology(QWidget *widget, Qt::FocusPolicy otherwise);
+
 } // namespace platform
