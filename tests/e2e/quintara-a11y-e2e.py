@@ -26,14 +26,15 @@ def key(*keys):
     subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
 
 
-def type_answer(text):
+def type_answer(text, confirm=True):
     key("ctrl+a")
     # xdotool would take a leading minus for an option of its own.
     if text.startswith("-"):
         key("minus")
         text = text[1:]
     subprocess.run(["xdotool", "type", "--clearmodifiers", text], check=True)
-    key("Return")
+    if confirm:
+        key("Return")
 
 
 def main():
@@ -117,8 +118,11 @@ def main():
         e2e.fail("a wrong answer changed the sequence")
 
     answer = e2e.solve_easy(shown)
+    type_answer(str(answer), confirm=False)
+    e2e.wait_for("the answer typed", lambda: a11y.text_of(entry) == str(answer), pump=a11y.pump)
+    a11y.pump()
     before = len(a11y.log)
-    type_answer(str(answer))
+    key("Return")
     said = a11y.wait_spoken(count + 2)
     shown = a11y.terms()
     if said != f"Correct. Next sequence: {words(shown)}.":
@@ -133,6 +137,7 @@ def main():
         reset_at = next((i for i, e in enumerate(after) if e[0] == "object:text-changed:insert"
                          and e[2] == "Term 5, your answer" and e[5] == "0"), None)
         if reset_at is not None and reset_at < spoken_at:
+            a11y.print_log()
             e2e.fail("the entry box's reset to 0 was sent before the announcement")
 
     type_answer(str(e2e.solve_easy(shown)))
