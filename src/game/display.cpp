@@ -369,6 +369,8 @@ void TdisplayFrm::FormDblClick() {
     // Changing the border hides the window and shows it anew; the control that had the
     // keyboard focus keeps it.
     QWidget *const focused = focusWidget();
+    // The window shows anew: without this, its last announcement would be heard again.
+    platform::EndAnnouncement(this);
     {
         const QScopedValueRollback switching(FSwitchingBorder, true);
         if (!windowFlags().testFlag(Qt::FramelessWindowHint)) {

@@ -15,6 +15,10 @@ namespace platform {
 // sizeless child that shows with the text as its name. A sighted player sees nothing of it.
 void Announce(QWidget *window, const QString &text);
 
+// Takes the last announcement off the window, so that showing the window again does not
+// say it once more.
+void EndAnnouncement(QWidget *window);
+
 struct AnnounceSink {
     virtual ~AnnounceSink() = default;
     virtual void announce(QWidget *window, const QString &text) = 0;

@@ -185,6 +185,11 @@ def main():
         e2e.wait_for("the focus kept on the entry box after F11",
                      lambda: has_state(entry, pyatspi.STATE_FOCUSED), pump=a11y.pump)
         print(f"F11: {size[0]} x {size[1]}, said {said!r}")
+    # Showing the window anew does not say its last announcement once more.
+    a11y.pump()
+    heard = a11y.spoken()
+    if any(one == next_one for one, next_one in zip(heard, heard[1:])):
+        e2e.fail(f"an announcement was heard twice: {heard}")
 
     a11y.press(a11y.wait_find("push button", "Exit")).wait(timeout=20)
     a11y.wait_find("dialog", "Quintara")
