@@ -194,29 +194,32 @@ TEST_F(SpokenPlay, ThePuzzleWindowIsAWindowNamedQuintaraWithItsRowLabelled) {
               "Term 5, your answer");
 }
 
-TEST(SpokenSettings, TheSettingsGroupIsNamedByItsTitle) {
+TEST(SpokenSettings, TheGroupsAreNamedTheDifficultyByItsLabel) {
     game::TmainFrm settings;
-    QAccessibleInterface *group = QAccessible::queryAccessibleInterface(settings.cgSettings);
-    ASSERT_NE(group, nullptr);
-    EXPECT_EQ(group->role(), QAccessible::Grouping);
-    EXPECT_EQ(group->text(QAccessible::Name), "Settings");
+    const struct {
+        QWidget *widget;
+        QString name;
+        QWidget *label;
+    } rows[] = {{settings.cgSettings, "Settings", nullptr},
+                {settings.Panel1, "Difficulty", settings.Label1}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name.toStdString());
+        QAccessibleInterface *group = QAccessible::queryAccessibleInterface(row.widget);
+        ASSERT_NE(group, nullptr);
+        EXPECT_EQ(group->role(), QAccessible::Grouping);
+        EXPECT_EQ(group->text(QAccessible::Name), row.name);
+        if (row.label) {
+            const auto labelledBy = group->relations(QAccessible::Label);
+            ASSERT_EQ(labelledBy.size(), 1);
+            EXPECT_EQ(labelledBy[0].first, QAccessible::queryAccessibleInterface(row.label));
+        }
+    }
     EXPECT_EQ(settings.cgSettings->title(), "") << "nothing new to see";
-}
-
-TEST(SpokenSettings, DifficultyIsHeardWithItsTwoChoices) {
-    game::TmainFrm settings;
-    QAccessibleInterface *group = QAccessible::queryAccessibleInterface(settings.Panel1);
-    ASSERT_NE(group, nullptr);
-    EXPECT_EQ(group->role(), QAccessible::Grouping);
-    EXPECT_EQ(group->text(QAccessible::Name), "Difficulty");
-    const auto labelledBy = group->relations(QAccessible::Label);
-    ASSERT_EQ(labelledBy.size(), 1);
-    EXPECT_EQ(labelledBy[0].first, QAccessible::queryAccessibleInterface(settings.Label1));
+    // The two choices are heard inside the difficulty's group.
+    QAccessibleInterface *difficulty = QAccessible::queryAccessibleInterface(settings.Panel1);
     for (QWidget *choice :
          {static_cast<QWidget *>(settings.rbDodNormal), static_cast<QWidget *>(settings.rbDodEasy)})
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(choice)->parent(), group);
-    // Nothing new to see or press: the label keeps its look and has no accelerator.
-    EXPECT_EQ(settings.Label1->text(), "Difficulty");
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(choice)->parent(), difficulty);
 }
 
 TEST(SpokenAbout, TheNoticeIsNamedAndTabReachesItWhileAScreenReaderListens) {
