@@ -134,8 +134,10 @@ def start_xvfb(processes, workdir, attempts=3):
     for attempt in range(1, attempts + 1):
         read_end, write_end = os.pipe()
         server = processes.start(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten",
-             "tcp"],
+            # -noreset: the check below is a client of its own; when it leaves, the server must
+            # not reset, or the game's connection could meet a server closed for its reset.
+            ["Xvfb", "-displayfd", str(write_end), "-noreset", "-screen", "0", "1024x768x24",
+             "-nolisten", "tcp"],
             pass_fds=(write_end,),
             stdout=subprocess.DEVNULL,
             stderr=open(os.path.join(workdir, "xvfb.log"), "w"),

@@ -41,12 +41,12 @@ fail() {
     exit 1
 }
 
-# Polls a command until it succeeds, for at most the given number of seconds.
+# Polls a command until it succeeds, for at most the given number of seconds of the clock,
+# however long each try takes on a busy machine.
 wait_until() {
-    local seconds=$1
+    local deadline=$((SECONDS + $1))
     shift
-    local tries=$((seconds * 10))
-    while ((tries-- > 0)); do
+    while ((SECONDS < deadline)); do
         "$@" && return 0
         sleep 0.1
     done
@@ -71,7 +71,9 @@ start_xvfb() {
     for attempt in 1 2 3; do
         : >"$work/display"
         exec 3>"$work/display"
-        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+        # -noreset: the check below is a client of its own; when it leaves, the server must not
+        # reset, or the game's connection could meet a server that is closed for its reset.
+        Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
         xvfb_pid=$!
         exec 3>&-
         wait_until 20 sh -c "[ -s '$work/display' ] || ! kill -0 $xvfb_pid 2>/dev/null"
@@ -159,8 +161,8 @@ changed_from() {
 
 # Waits until a visible window titled Quintara has the given size; prints its id.
 wait_for_window() {
-    local width=$1 height=$2
-    for _ in $(seq 200); do
+    local width=$1 height=$2 deadline=$((SECONDS + 20))
+    while ((SECONDS < deadline)); do
         for id in $(xdotool search --all --onlyvisible --pid "$game_pid" --name '^Quintara$' 2>/dev/null); do
             geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
             eval "$geometry"
