@@ -46,8 +46,15 @@ void TCaptionGroup::paintEvent(QPaintEvent *) {
     // edge of the group, and the frame with it.
     option.rect.setLeft(option.rect.left() - 1);
     painter.drawComplexControl(QStyle::CC_GroupBox, option);
-    painter.end();
-    UpdateCaption();
+}
+
+bool TCaptionGroup::event(QEvent *event) {
+    const bool handled = QGroupBox::event(event);
+    // Each paint is followed by the title bar's position, width and text, and the group's
+    // own title cleared; the paint itself only reads.
+    if (event->type() == QEvent::Paint)
+        UpdateCaption();
+    return handled;
 }
 
 void TCaptionGroup::mousePressEvent(QMouseEvent *event) {

@@ -54,6 +54,7 @@ class TCaptionGroup : public QGroupBox, public platform::TAlignAnchors<TCaptionG
     void OnKeyDown(int &key, Qt::KeyboardModifiers modifiers);
 
   protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

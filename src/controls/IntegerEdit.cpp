@@ -9,8 +9,6 @@
 #include "runtime/IntText.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -62,25 +60,50 @@ bool Allowed(QChar c) {
            c == QLatin1Char('.');
 }
 
-// The user can never edit past the length limit; the program's writes are not checked.
+// What the user types, pastes or drops is inserted only up to a line break and only as far
+// as the length limit leaves room; the program's writes (setText, which empties the undo
+// history) pass whole. As the validator, it holds for every way in, QLineEdit's own paste()
+// and context menu included.
 class LengthValidator : public QValidator {
   public:
-    explicit LengthValidator(const TIntegerEdit *edit) : QValidator(nullptr), m_edit(edit) {}
-    State validate(QString &input, int &) const override {
-        const int limit = m_edit->MaxLength();
-        return limit > 0 && input.size() > limit ? Invalid : Acceptable;
+    explicit LengthValidator(TIntegerEdit *edit) : QValidator(edit), m_edit(edit) {
+        // Before any other connection, so that a correction made on a change is seen last.
+        connect(edit, &QLineEdit::textChanged, this,
+                [this](const QString &text) { m_before = text; });
+    }
+
+    State validate(QString &input, int &pos) const override {
+        if (!m_edit->isUndoAvailable())
+            return Acceptable;
+        // An edit keeps the text behind the cursor; the part it inserted ends at the cursor
+        // and starts where the text stops matching the one before.
+        const qsizetype tail = input.size() - pos;
+        if (pos < 0 || tail < 0 || tail > m_before.size())
+            return Acceptable;
+        const qsizetype prefixLimit = std::min<qsizetype>(pos, m_before.size() - tail);
+        qsizetype start = 0;
+        while (start < prefixLimit && input.at(start) == m_before.at(start))
+            ++start;
+        QString inserted = input.mid(start, pos - start);
+        const qsizetype lineEnd = inserted.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+        if (lineEnd >= 0)
+            inserted.truncate(lineEnd);
+        if (const int limit = m_edit->MaxLength(); limit > 0)
+            inserted.truncate(std::max<qsizetype>(0, limit - (start + tail)));
+        input = input.left(start) + inserted + input.right(tail);
+        pos = static_cast<int>(start + inserted.size());
+        return Acceptable;
     }
 
   private:
     const TIntegerEdit *m_edit;
+    QString m_before;
 };
 
 } // namespace
 
 TIntegerEdit::TIntegerEdit(QWidget *parent) : QLineEdit(parent) {
-    auto *lengthValidator = new LengthValidator(this);
-    lengthValidator->setParent(this);
-    setValidator(lengthValidator);
+    setValidator(new LengthValidator(this));
     setAcceptDrops(false);
     // Digits need no input method, and its committed text would pass the key filter by.
     setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -88,7 +111,7 @@ TIntegerEdit::TIntegerEdit(QWidget *parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, &TIntegerEdit::Change);
 }
 
-void TIntegerEdit::setMaxLength(int length) {
+void TIntegerEdit::SetMaxLength(int length) {
     platform::AssignIfChanged(m_maxLength, length < 0 ? 0 : length);
 }
 
@@ -162,8 +185,6 @@ void TIntegerEdit::keyPressEvent(QKeyEvent *event) {
     if (!typed) {
         if (key == 0)
             event->accept();
-        else if (event->matches(QKeySequence::Paste))
-            paste();
         else if (!event->text().isEmpty() && event->text().at(0).isPrint())
             event->accept(); // the edit control would type it past the filter
         else
@@ -206,33 +227,11 @@ void TIntegerEdit::keyReleaseEvent(QKeyEvent *event) {
     QLineEdit::keyReleaseEvent(event);
 }
 
-void TIntegerEdit::paste() {
-    if (isReadOnly())
-        return;
-    QString clip = QApplication::clipboard()->text();
-    // A single-line box takes the first line only.
-    const qsizetype lineEnd = clip.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-    if (lineEnd >= 0)
-        clip.truncate(lineEnd);
-    if (m_maxLength > 0) {
-        const qsizetype room = m_maxLength - (text().size() - selectedText().size());
-        clip.truncate(std::max<qsizetype>(0, room));
-    }
-    if (!clip.isEmpty() || hasSelectedText())
-        insert(clip);
-}
-
 void TIntegerEdit::contextMenuEvent(QContextMenuEvent *event) {
     QMenu *menu = createStandardContextMenu();
-    const QString pasteKey = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
     for (QAction *action : menu->actions()) {
         const qsizetype tab = action->text().indexOf(QLatin1Char('\t'));
         const QString shortcutText = tab < 0 ? QString() : action->text().mid(tab + 1);
-        // The standard Paste entry becomes the box's own paste.
-        if (action->objectName() == QLatin1String("edit-paste") || shortcutText == pasteKey) {
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, &TIntegerEdit::paste);
-        }
         // A shortcut with Ctrl and a letter types a control character, which the key filter
         // discards: the menu does not offer it.
         const QKeySequence shortcut(shortcutText, QKeySequence::NativeText);

@@ -4,11 +4,12 @@
 // characters, steps with the arrow keys and corrects its text on every change.
 //
 // How a window sets it up: auto *e = new controls::TIntegerEdit(parent);
-// e->setMin(1); e->setMax(999); e->setMaxLength(3); e->setText("10");
+// e->setMin(1); e->setMax(999); e->SetMaxLength(3); e->setText("10");
 // Read the value with text() and convert it yourself. OnChange() fires after each change
 // of a non-empty text (after the box's own corrections); OnKeyDown(int &key, modifiers) and
 // OnKeyPress(QChar &key) run on a direct connection and may change or clear the key.
-// MaxLength limits what the user types or pastes; setText() is never cut.
+// MaxLength limits what the user types or pastes, however it gets in; setText() is never
+// cut. It is not QLineEdit's maxLength, which would cut the program's writes as well.
 #pragma once
 
 #include "platform/AlignAnchors.h"
@@ -24,7 +25,7 @@ class TIntegerEdit : public QLineEdit, public platform::TAlignAnchors<TIntegerEd
     Q_PROPERTY(platform::TAnchors Anchors READ Anchors WRITE setAnchors)
     Q_PROPERTY(int Min READ Min WRITE setMin)
     Q_PROPERTY(int Max READ Max WRITE setMax)
-    Q_PROPERTY(int MaxLength READ MaxLength WRITE setMaxLength)
+    Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
 
   public:
     explicit TIntegerEdit(QWidget *parent = nullptr);
@@ -34,16 +35,13 @@ class TIntegerEdit : public QLineEdit, public platform::TAlignAnchors<TIntegerEd
     void setMin(std::int32_t min) { platform::AssignIfChanged(m_min, min); }
     std::int32_t Max() const { return m_max; }
     void setMax(std::int32_t max) { platform::AssignIfChanged(m_max, max); }
-    // 0: no limit. Hides QLineEdit's own limit, which would also cut the program's writes.
+    // 0: no limit.
     int MaxLength() const { return m_maxLength; }
-    void setMaxLength(int length);
+    void SetMaxLength(int length);
 
     // Shared by every integer edit box: the last key-down was an arrow-key step.
     static bool SelectAllPending();
     static void setSelectAllPending(bool pending);
-
-    // Pastes the clipboard text at the cursor, cut to what MaxLength leaves room for.
-    void paste();
 
   signals:
     void OnChange();

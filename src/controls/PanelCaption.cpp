@@ -110,13 +110,18 @@ void TPanelCaption::paintEvent(QPaintEvent *) {
             painter.drawText(area, m_alignment | Qt::AlignVCenter, m_caption);
         }
     }
-    // Whatever was set, the frame is switched off again.
-    if (m_bevelInner != bvNone)
+}
+
+bool TPanelCaption::event(QEvent *event) {
+    const bool handled = QWidget::event(event);
+    // Whatever was set, the frame is switched off again once it has been painted; the paint
+    // itself only reads.
+    if (event->type() == QEvent::Paint) {
         setBevelInner(bvNone);
-    if (m_bevelOuter != bvNone)
         setBevelOuter(bvNone);
-    if (m_borderStyle != bsNone)
         setBorderStyle(bsNone);
+    }
+    return handled;
 }
 
 void TPanelCaption::mousePressEvent(QMouseEvent *event) {

@@ -24,8 +24,13 @@ QString SequenceDescription(const QStringList &terms) {
     return Sentence(QStringLiteral("Current sequence: ") + Terms(terms));
 }
 
-QString SequenceSpoken(const QStringList &terms) {
-    return Sentence(QStringLiteral("Sequence: ") + Terms(terms));
+QString HelpHint() {
+    return QStringLiteral("Press F1 (Help) to show the solution.");
+}
+
+QString SequenceSpoken(const QStringList &terms, bool testMode) {
+    const QString sequence = Sentence(QStringLiteral("Sequence: ") + Terms(terms));
+    return testMode ? sequence + QLatin1Char(' ') + HelpHint() : sequence;
 }
 
 QString WrongSpoken() {

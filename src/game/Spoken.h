@@ -10,8 +10,11 @@ namespace game {
 
 // The entry box's description: "Current sequence: 3, 6, 9, 12."
 QString SequenceDescription(const QStringList &terms);
-// A sequence put up without an answer: when the window opens or changes its size.
-QString SequenceSpoken(const QStringList &terms);
+// The training-mode caption of the bottom band.
+QString HelpHint();
+// A sequence put up without an answer: when the window opens or changes its size; in
+// training mode followed by how to get help.
+QString SequenceSpoken(const QStringList &terms, bool testMode = false);
 QString WrongSpoken();
 // A correct answer and the sequence that follows it.
 QString CorrectSpoken(const QStringList &nextTerms);

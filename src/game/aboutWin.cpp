@@ -5,6 +5,7 @@
 
 #include "controls/TranslationInfoButton.h"
 #include "game/Resources.h"
+#include "platform/Accessibility.h"
 #include "platform/AlignAnchors.h"
 #include "platform/Colors.h"
 #include "platform/Fonts.h"
@@ -77,7 +78,9 @@ Tabout::Tabout(QWidget *parent)
     copyinfo->setGeometry(88, 152, 273, 59);
     copyinfo->setReadOnly(true);
     copyinfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    copyinfo->setFocusPolicy(Qt::ClickFocus);
+    // Not a tab stop by design; a screen reader's user reaches it with Tab all the same.
+    platform::TabStopForAssistiveTechnology(copyinfo, Qt::ClickFocus);
+    copyinfo->setAccessibleName(QStringLiteral("Notice"));
     copyinfo->setTabChangesFocus(true);
     copyinfo->setPlainText(QStringLiteral(
         "Copyright 2026 The Quintara developers.\n"

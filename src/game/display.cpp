@@ -32,6 +32,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QWindow>
 
@@ -124,11 +125,13 @@ platform::TShape *WhiteLine(QWidget *parent, const QRect &bounds) {
     return line;
 }
 
-QStringList TermTexts(const std::array<QLineEdit *, 4> &boxes) {
-    QStringList terms;
-    for (const QLineEdit *box : boxes)
-        terms << box->text();
-    return terms;
+// The four terms the boxes show for the sequence.
+QStringList TermTexts(const gamecore::SeriesParams &series) {
+    const auto terms = gamecore::SeriesTerms(series);
+    QStringList texts;
+    for (std::size_t i = 0; i < 4; ++i)
+        texts << QString::number(terms[i]);
+    return texts;
 }
 
 bool WindowManagerPlacesWindows() {
@@ -160,6 +163,7 @@ TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::Frame
     platform::SetAnchors(Line1, akLeft | akTop | akRight);
 
     GradientControl1 = Band(this, 505, platform::clBlack, platform::clSilver);
+    platform::SetAccessibleRole(GradientControl1, QAccessible::StaticText);
     platform::SetAnchors(GradientControl1, akLeft | akRight | akBottom);
 
     Line2 = WhiteLine(this, QRect(-3, 504, 795, 1));
@@ -232,6 +236,11 @@ TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::Frame
     // Only now: the anchors took their distances from the smaller client area above.
     setMinimumSize(MinimumWidth, MinimumHeight);
 
+    // The keyboard's way to the double click: F11 from wherever the focus is.
+    auto *switchKey = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(switchKey, &QShortcut::activated, this,
+            [this] { platform::Guarded([this] { FormDblClick(); }); });
+
     // Entry box, OK, Exit: the only stops of the Tab key.
     setTabOrder(ieX, btnEval);
     setTabOrder(btnEval, btnExit);
@@ -244,7 +253,7 @@ TdisplayFrm::~TdisplayFrm() = default;
 
 void TdisplayFrm::FormCreate() {
     runtime::Randomize();
-    SeriesNumber = 1;
+    FPlay.SeriesNumber = 1;
     TermBoxes = {ie1, ie2, ie3, ie4};
     calc::InitVariables();
     calc::InitFunctions();
@@ -259,8 +268,15 @@ void TdisplayFrm::showEvent(QShowEvent *event) {
 
 void TdisplayFrm::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
-    if (!FSwitchingBorder && isVisible())
+    // Placing the row moves the window itself: that resize is part of the same layout.
+    if (!FSwitchingBorder && !FPlacing && isVisible())
         platform::Guarded([this] { FormResize(); });
+}
+
+void TdisplayFrm::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !FSwitchingBorder && isVisible())
+        platform::Guarded([this] { KeepWindowMode(); });
 }
 
 void TdisplayFrm::mouseDoubleClickEvent(QMouseEvent *event) {
@@ -279,12 +295,27 @@ bool TdisplayFrm::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void TdisplayFrm::SetEasyMode(bool easyMode) {
+    FEasyMode = easyMode;
+}
+
+void TdisplayFrm::SetTestMode(bool testMode) {
+    FPlay.TestMode = testMode;
+}
+
+void TdisplayFrm::SetNumSeries(std::int32_t numSeries) {
+    FPlay.NumSeries = numSeries;
+}
+
+// Every show and every change of size brings a new sequence.
 void TdisplayFrm::FormShow() {
-    LayOut();
+    PlaceRow();
+    NextSequence();
 }
 
 void TdisplayFrm::FormResize() {
-    LayOut();
+    PlaceRow();
+    NextSequence();
 }
 
 void TdisplayFrm::ieXKeyDown(int key) {
@@ -295,11 +326,8 @@ void TdisplayFrm::ieXKeyDown(int key) {
         Help();
 }
 
-void TdisplayFrm::LayOut() {
-    // Moving the window raises a resize, which lays out again: one pass is enough.
-    if (FLayingOut)
-        return;
-    const QScopedValueRollback layingOut(FLayingOut, true);
+void TdisplayFrm::PlaceRow() {
+    const QScopedValueRollback placing(FPlacing, true);
 
     if (windowFlags().testFlag(Qt::FramelessWindowHint)) {
         // Where a window manager places windows (always on Wayland), it is asked for the
@@ -323,19 +351,26 @@ void TdisplayFrm::LayOut() {
     lblSeries->move(pnIe->x() + ie1->x(), pnIe->y() - lblSeries->height() - 10);
     lblExpr->move(pnIe->x() + ie1->x(), pnIe->y() + pnIe->height() + 10);
 
-    GradientControl1->setCaption(TestMode ? QStringLiteral("Press F1 (Help) to show the solution.")
-                                          : QString());
+    GradientControl1->setCaption(TestMode() ? HelpHint() : QString());
+    // Black on the band's black end, barely seen: told to assistive technology by name.
+    GradientControl1->setAccessibleName(GradientControl1->Caption());
+}
+
+void TdisplayFrm::NextSequence() {
     CreateSeries();
-    ShowSeries();
+    // Spoken before the boxes change, so that the entry box's reset is not heard first.
     // Once the game is complete the new sequences stay unseen, and unspoken.
     if (!pnIe->isHidden())
-        platform::Announce(this, SequenceSpoken(TermTexts(TermBoxes)));
+        platform::Announce(this, SequenceSpoken(TermTexts(FSeries), TestMode()));
+    ShowSeries();
 }
 
 void TdisplayFrm::FormDblClick() {
     // Changing the border hides the window and shows it anew; the control that had the
     // keyboard focus keeps it.
     QWidget *const focused = focusWidget();
+    // The window shows anew: without this, its last announcement would be heard again.
+    platform::EndAnnouncement(this);
     {
         const QScopedValueRollback switching(FSwitchingBorder, true);
         if (!windowFlags().testFlag(Qt::FramelessWindowHint)) {
@@ -344,34 +379,55 @@ void TdisplayFrm::FormDblClick() {
         } else {
             setWindowState(windowState() & ~Qt::WindowFullScreen);
             setWindowFlag(Qt::FramelessWindowHint, false);
-            // Sizes and positions are outer ones, the window manager's border included.
-            const QSize outer(800, 600);
-            platform::SetOuterGeometry(
-                this,
-                QRect(QPoint(platform::ScreenWidth() / 2 - outer.width() / 2,
-                             platform::ScreenHeight() / 2 - outer.height() / 2),
-                      outer),
-                QSize(MinimumWidth, MinimumHeight));
+            PlaceWindowed();
         }
         platform::ShowAgain(this, focused);
     }
-    LayOut();
+    PlaceRow();
+    NextSequence();
+}
+
+void TdisplayFrm::PlaceWindowed() {
+    // Sizes and positions are outer ones, the window manager's border included.
+    const QSize outer(800, 600);
+    platform::SetOuterGeometry(this,
+                               QRect(QPoint(platform::ScreenWidth() / 2 - outer.width() / 2,
+                                            platform::ScreenHeight() / 2 - outer.height() / 2),
+                                     outer),
+                               QSize(MinimumWidth, MinimumHeight));
+}
+
+void TdisplayFrm::KeepWindowMode() {
+    if (!WindowManagerPlacesWindows())
+        return;
+    // A busy window manager may carry out a request after the player has switched again: a
+    // full-screen request reaching the window with its border, or the leaving of full screen
+    // reaching it borderless. The border tells which mode the player chose; ask again.
+    const bool fullScreen = windowState().testFlag(Qt::WindowFullScreen);
+    if (windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        if (!fullScreen && !windowState().testFlag(Qt::WindowMinimized))
+            setWindowState(windowState() | Qt::WindowFullScreen);
+    } else if (fullScreen) {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        PlaceWindowed();
+    }
 }
 
 void TdisplayFrm::CreateSeries() {
-    const gamecore::SeriesParams drawn =
-        gamecore::CreateSeries(EasyMode, {SeriesKind, SeriesStart, SeriesStep});
-    SeriesKind = drawn.SeriesKind;
-    SeriesStart = drawn.SeriesStart;
-    SeriesStep = drawn.SeriesStep;
+    FSeries = gamecore::CreateSeries(FEasyMode, FSeries);
+}
+
+void TdisplayFrm::PutUpSeries(const gamecore::SeriesParams &series) {
+    FSeries = series;
+    ShowSeries();
 }
 
 void TdisplayFrm::ShowSeries() {
-    const auto terms = gamecore::SeriesTerms({SeriesKind, SeriesStart, SeriesStep});
+    const auto terms = gamecore::SeriesTerms(FSeries);
     for (std::size_t i = 0; i < TermBoxes.size(); ++i)
         WriteText(TermBoxes[i], QString::number(terms[i]));
-    Answer = terms[4];
-    ieX->setAccessibleDescription(SequenceDescription(TermTexts(TermBoxes)));
+    FPlay.Answer = terms[4];
+    ieX->setAccessibleDescription(SequenceDescription(TermTexts(FSeries)));
     ieX->setText(QStringLiteral("0"));
     ieX->selectAll();
     SetBoxBackgrounds(Black);
@@ -386,24 +442,22 @@ void TdisplayFrm::SetBoxBackgrounds(const QColor &colour) {
 }
 
 void TdisplayFrm::Help() {
-    if (!TestMode)
+    if (!TestMode())
         return;
-    WriteText(ieX, QString::number(Answer));
+    WriteText(ieX, QString::number(Answer()));
     SetBoxBackgrounds(Grey);
     for (QLabel *label : Labels)
         label->show();
     // The label breaks lines at "\n" only.
-    lblExpr_->setText(
-        platform::FromCp1252(gamecore::SeriesFormula({SeriesKind, SeriesStart, SeriesStep}))
-            .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    lblExpr_->setText(platform::FromCp1252(gamecore::SeriesFormula(FSeries))
+                          .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     lblExpr->show();
     platform::Announce(this, HelpSpoken(ieX->text(), lblExpr_->text()));
 }
 
 void TdisplayFrm::Eval() {
-    gamecore::PlayState state{TestMode, NumSeries, SeriesNumber, Answer};
     const gamecore::SubmitResult result =
-        gamecore::SubmitAnswer(platform::ToCp1252(ieX->text()), state);
+        gamecore::SubmitAnswer(platform::ToCp1252(ieX->text()), FPlay);
     if (result.Outcome == gamecore::TSubmitOutcome::soAborted)
         return;
     const QString text = platform::FromCp1252(result.BoxText);
@@ -427,12 +481,11 @@ void TdisplayFrm::Eval() {
         lblSeries_->adjustSize();
         [[fallthrough]];
     case gamecore::TSubmitOutcome::soCorrect:
-        SeriesNumber = state.SeriesNumber;
         CreateSeries();
-        ShowSeries();
         platform::Announce(this, result.Outcome == gamecore::TSubmitOutcome::soCompleted
                                      ? CompletedSpoken()
-                                     : CorrectSpoken(TermTexts(TermBoxes)));
+                                     : CorrectSpoken(TermTexts(FSeries)));
+        ShowSeries();
         break;
     }
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "gamecore/Series.h"
+#include "gamecore/Submission.h"
 
 #include <QWidget>
 
@@ -31,18 +32,22 @@ class TdisplayFrm : public QWidget {
     explicit TdisplayFrm(QWidget *owner = nullptr);
     ~TdisplayFrm() override;
 
-    // Game settings, set by the settings window before the window is shown.
-    bool EasyMode = false;
-    bool TestMode = false;
-    std::int32_t NumSeries = 0;
+    // The game's settings, given by the settings window before the window is shown; the
+    // count only for a counted game.
+    void SetEasyMode(bool easyMode);
+    void SetTestMode(bool testMode);
+    void SetNumSeries(std::int32_t numSeries);
+    bool EasyMode() const { return FEasyMode; }
+    bool TestMode() const { return FPlay.TestMode; }
+    std::int32_t NumSeries() const { return FPlay.NumSeries; }
     // The 1-based number of the sequence being played.
-    std::int32_t SeriesNumber = 0;
+    std::int32_t SeriesNumber() const { return FPlay.SeriesNumber; }
 
-    // The current sequence.
-    gamecore::TSeriesKind SeriesKind = gamecore::TSeriesKind::skArithmetic;
-    std::int32_t SeriesStart = 0;
-    std::int32_t SeriesStep = 0;
-    std::int32_t Answer = 0;
+    // The sequence on show and its fifth term.
+    const gamecore::SeriesParams &Series() const { return FSeries; }
+    std::int32_t Answer() const { return FPlay.Answer; }
+    // Puts up the given sequence in place of the current one, as a new draw would.
+    void PutUpSeries(const gamecore::SeriesParams &series);
     std::array<QLineEdit *, 4> TermBoxes{};
 
     void CreateSeries();
@@ -75,6 +80,7 @@ class TdisplayFrm : public QWidget {
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
@@ -83,10 +89,16 @@ class TdisplayFrm : public QWidget {
     void FormResize();
     void FormDblClick();
     void ieXKeyDown(int key);
-    void LayOut();
+    void PlaceRow();
+    void PlaceWindowed();
+    void KeepWindowMode();
+    void NextSequence();
     void SetBoxBackgrounds(const QColor &colour);
 
-    bool FLayingOut = false;
+    bool FEasyMode = false;
+    gamecore::PlayState FPlay{};
+    gamecore::SeriesParams FSeries{};
+    bool FPlacing = false;
     bool FSwitchingBorder = false;
 };
 

@@ -7,11 +7,12 @@
 #include "controls/IntegerEdit.h"
 #include "game/aboutWin.h"
 #include "game/display.h"
+#include "gamecore/SeriesCount.h"
+#include "platform/Accessibility.h"
 #include "platform/Guarded.h"
 #include "platform/Messages.h"
 #include "platform/ModalForm.h"
 #include "platform/Text.h"
-#include "runtime/IntText.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -20,7 +21,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
 #include <memory>
 
 namespace game {
@@ -54,13 +54,15 @@ TmainFrm::TmainFrm(QWidget *parent)
     rbDodNormal = Placed(new QRadioButton(QStringLiteral("&Default"), Panel1), 8, 8, 161, 17);
     rbDodNormal->setChecked(true);
     rbDodEasy = Placed(new QRadioButton(QStringLiteral("&Easy"), Panel1), 8, 32, 161, 17);
+    // The two choices are heard as the difficulty's.
+    platform::SetAccessibleRole(Panel1, QAccessible::Grouping, Label1);
     cbTestMode = Placed(new QCheckBox(QStringLiteral("&Training mode (allows help)"), cgSettings),
                         24, 128, 185, 17);
     Label2 = AutoLabel(cgSettings, QStringLiteral("&Number of sequences:"), 24, 161);
     ieNumSeries = Placed(new controls::TIntegerEdit(cgSettings), 139, 157, 65, 21);
     ieNumSeries->setMin(1);
     ieNumSeries->setMax(999);
-    ieNumSeries->setMaxLength(3);
+    ieNumSeries->SetMaxLength(3);
     ieNumSeries->setText(QStringLiteral("10"));
     Label2->setBuddy(ieNumSeries);
 
@@ -94,12 +96,11 @@ void TmainFrm::btnExecuteSim() {
         }
     } showAgain{this};
     const auto display = std::make_unique<TdisplayFrm>(this);
-    display->EasyMode = rbDodEasy->isChecked();
-    display->TestMode = cbTestMode->isChecked();
-    if (!display->TestMode) {
-        std::int32_t count = 0;
-        if (runtime::TryStrToInt(platform::ToCp1252(ieNumSeries->text()), count))
-            display->NumSeries = std::min(std::max(count, 1), 999);
+    display->SetEasyMode(rbDodEasy->isChecked());
+    display->SetTestMode(cbTestMode->isChecked());
+    if (!display->TestMode()) {
+        if (const auto count = gamecore::SeriesCount(platform::ToCp1252(ieNumSeries->text())))
+            display->SetNumSeries(*count);
         else
             platform::ShowMessage(nullptr,
                                   QStringLiteral("The entered number of sequences (\"") +

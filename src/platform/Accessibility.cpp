@@ -71,15 +71,16 @@ void InstallFactory() {
     (void)installed;
 }
 
+constexpr char AnnouncementName[] = "quintaraAnnouncement";
+
 // The notification a window speaks through: it shows, empty and without size, whenever
 // there is something to say, and its name is what is said.
 QWidget *AnnouncementOf(QWidget *window) {
-    static constexpr char Name[] = "quintaraAnnouncement";
-    if (auto *existing =
-            window->findChild<QWidget *>(QLatin1String(Name), Qt::FindDirectChildrenOnly))
+    if (auto *existing = window->findChild<QWidget *>(QLatin1String(AnnouncementName),
+                                                      Qt::FindDirectChildrenOnly))
         return existing;
     auto *note = new QWidget(window);
-    note->setObjectName(QLatin1String(Name));
+    note->setObjectName(QLatin1String(AnnouncementName));
     note->setGeometry(0, 0, 0, 0);
     note->setAttribute(Qt::WA_TransparentForMouseEvents);
     note->setFocusPolicy(Qt::NoFocus);
@@ -88,7 +89,30 @@ QWidget *AnnouncementOf(QWidget *window) {
     return note;
 }
 
+// Follows assistive technology switching on and off for one widget, as long as it lives.
+class TabStopFollower : public QObject, public QAccessible::ActivationObserver {
+  public:
+    TabStopFollower(QWidget *widget, Qt::FocusPolicy otherwise)
+        : QObject(widget), m_widget(widget), m_otherwise(otherwise) {
+        QAccessible::installActivationObserver(this);
+        accessibilityActiveChanged(QAccessible::isActive());
+    }
+    ~TabStopFollower() override { QAccessible::removeActivationObserver(this); }
+
+    void accessibilityActiveChanged(bool active) override {
+        m_widget->setFocusPolicy(active ? Qt::StrongFocus : m_otherwise);
+    }
+
+  private:
+    QWidget *m_widget;
+    Qt::FocusPolicy m_otherwise;
+};
+
 } // namespace
+
+void TabStopForAssistiveTechnology(QWidget *widget, Qt::FocusPolicy otherwise) {
+    new TabStopFollower(widget, otherwise);
+}
 
 void SetAnnounceSink(AnnounceSink *newSink) {
     sink = newSink;
@@ -109,6 +133,14 @@ void Announce(QWidget *window, const QString &text) {
     note->hide();
     note->setAccessibleName(text);
     note->show();
+}
+
+void EndAnnouncement(QWidget *window) {
+    if (!window)
+        return;
+    if (auto *note = window->window()->findChild<QWidget *>(QLatin1String(AnnouncementName),
+                                                            Qt::FindDirectChildrenOnly))
+        note->hide();
 }
 
 void SetAccessibleRole(QWidget *widget, QAccessible::Role role, QWidget *labelledBy) {

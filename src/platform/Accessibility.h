@@ -15,6 +15,10 @@ namespace platform {
 // sizeless child that shows with the text as its name. A sighted player sees nothing of it.
 void Announce(QWidget *window, const QString &text);
 
+// Takes the last announcement off the window, so that showing the window again does not
+// say it once more.
+void EndAnnouncement(QWidget *window);
+
 struct AnnounceSink {
     virtual ~AnnounceSink() = default;
     virtual void announce(QWidget *window, const QString &text) = 0;
@@ -27,5 +31,9 @@ AnnounceSink *CurrentAnnounceSink();
 // Gives a plain widget (a window or a panel) the role assistive technology reports, and
 // optionally the label that names it. Call it right after creating the widget.
 void SetAccessibleRole(QWidget *widget, QAccessible::Role role, QWidget *labelledBy = nullptr);
+
+// Makes the widget a Tab stop while assistive technology listens, and gives it the policy
+// otherwise at all other times: what a sighted player's keys reach stays as designed.
+void TabStopForAssistiveTechnology(QWidget *widget, Qt::FocusPolicy otherwise);
 
 } // namespace platform

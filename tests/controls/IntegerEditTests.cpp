@@ -29,7 +29,7 @@ class IntegerEditTest : public ::testing::Test {
         box->setGeometry(10, 10, 80, 22);
         box->setMin(1);
         box->setMax(999);
-        box->setMaxLength(3);
+        box->SetMaxLength(3);
         box->setText(QStringLiteral("10"));
         second = new TIntegerEdit(window.get());
         second->setGeometry(100, 10, 80, 22);
@@ -165,11 +165,43 @@ TEST_F(IntegerEditTest, PastedTextIsCorrectedAtOnce) {
     }
 }
 
+TEST_F(IntegerEditTest, ThroughAPlainLineEditPasteIsCutAndProgramWritesAreCorrected) {
+    // QLineEdit's own functions, not the box's: the rules hold all the same.
+    QLineEdit *plain = box;
+    struct Row {
+        const char *before;
+        int selectFrom, selectLength;
+        const char *clip;
+        const char *result;
+    };
+    const Row rows[] = {
+        {"5", 1, 0, "6789", "567"}, // at the end: room for two
+        {"5", 0, 0, "12", "125"},   // at the start
+        {"10", 0, 2, "4\n5", "4"},  // the first line only
+        {"999", 0, 0, "1", "999"},  // no room at all
+        {"10", 0, 2, "abc", "1"},   // then corrected as any change
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.clip);
+        setTextQuietly(QString::fromLatin1(row.before));
+        plain->setSelection(row.selectFrom, row.selectLength);
+        if (row.selectLength == 0)
+            plain->setCursorPosition(row.selectFrom);
+        QApplication::clipboard()->setText(QString::fromLatin1(row.clip));
+        plain->paste();
+        EXPECT_EQ(plain->text(), QString::fromLatin1(row.result));
+    }
+    plain->setText(QStringLiteral("1000"));
+    EXPECT_EQ(plain->text(), QStringLiteral("999")) << "a program write is not cut, but corrected";
+    plain->setText(QStringLiteral("0042"));
+    EXPECT_EQ(plain->text(), QStringLiteral("42"));
+}
+
 TEST_F(IntegerEditTest, PasteIsCutToTheLengthLimitAndTheMenuPastesWithoutShortcuts) {
     setTextQuietly(QStringLiteral("5"));
     box->end(false);
     QApplication::clipboard()->setText(QStringLiteral("6789"));
-    box->paste();
+    QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(box->text(), QStringLiteral("567"));
     // The context menu's Paste is the box's own.
     setTextQuietly(QStringLiteral("8"));

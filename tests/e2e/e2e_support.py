@@ -112,27 +112,55 @@ def expect_clean_exit(process, what):
         fail(f"the program ended with status {status}")
 
 
-def start_xvfb(processes, workdir):
-    """A display of its own, numbered by the server, so parallel runs never meet."""
-    read_end, write_end = os.pipe()
-    processes.start(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-        pass_fds=(write_end,),
-        stdout=subprocess.DEVNULL,
-        stderr=open(os.path.join(workdir, "xvfb.log"), "w"),
-    )
-    os.close(write_end)
-    number = b""
-    deadline = time.monotonic() + 20
-    while not number.endswith(b"\n"):
-        if time.monotonic() > deadline:
-            fail("Xvfb did not start")
-        chunk = os.read(read_end, 16)
-        if not chunk:
-            fail("Xvfb did not start")
-        number += chunk
-    os.close(read_end)
-    return ":" + number.decode().strip()
+def _server_answers(display, server):
+    """Our own server runs and answers on the display; where ss can tell, the display's
+    socket is our server's and not another one's of the same number."""
+    if server.poll() is not None:
+        return False
+    if subprocess.run(["xdpyinfo", "-display", display], stdout=subprocess.DEVNULL,
+                      stderr=subprocess.DEVNULL).returncode != 0:
+        return False
+    if shutil.which("ss"):
+        sockets = subprocess.run(["ss", "-xlpn"], capture_output=True, text=True).stdout
+        socket = f"/tmp/.X11-unix/X{display[1:]} "
+        return any(socket in line and f"pid={server.pid}," in line
+                   for line in sockets.splitlines())
+    return True
+
+
+def start_xvfb(processes, workdir, attempts=3):
+    """A display of its own, numbered by the server, so parallel runs never meet. A number
+    that nobody, or somebody else, answers on is a failed start: another server is started."""
+    for attempt in range(1, attempts + 1):
+        read_end, write_end = os.pipe()
+        server = processes.start(
+            # -noreset: the check below is a client of its own; when it leaves, the server must
+            # not reset, or the game's connection could meet a server closed for its reset.
+            ["Xvfb", "-displayfd", str(write_end), "-noreset", "-screen", "0", "1024x768x24",
+             "-nolisten", "tcp"],
+            pass_fds=(write_end,),
+            stdout=subprocess.DEVNULL,
+            stderr=open(os.path.join(workdir, "xvfb.log"), "w"),
+        )
+        os.close(write_end)
+        number = b""
+        with os.fdopen(read_end, "rb", buffering=0) as announced:
+            while not number.endswith(b"\n"):
+                chunk = announced.read(16)
+                if not chunk:
+                    break
+                number += chunk
+        display = ":" + number.decode().strip()
+        if number.strip():
+            deadline = time.monotonic() + 10
+            while time.monotonic() < deadline and not _server_answers(display, server):
+                time.sleep(0.1)
+            if _server_answers(display, server):
+                return display
+        print(f"Xvfb start {attempt} gave display {display!r}, which it does not answer; again")
+        server.terminate()
+        server.wait()
+    fail("Xvfb did not start")
 
 
 def switch_on_screen_reader_flag():
@@ -148,12 +176,13 @@ def switch_on_screen_reader_flag():
 class Accessibility:
     """The game's accessible tree and the events it sends, through pyatspi."""
 
-    def __init__(self, app_name="Quintara"):
+    def __init__(self, app_name="Quintara", pid=None):
         import pyatspi
         from gi.repository import GLib
         self.pyatspi = pyatspi
         self.context = GLib.MainContext.default()
         self.app_name = app_name
+        self.pid = pid
         self.log = []
         pyatspi.Registry.registerEventListener(
             self._record,
@@ -161,6 +190,7 @@ class Accessibility:
             "object:state-changed:focused",
             "object:property-change:accessible-name",
             "object:property-change:accessible-description",
+            "object:text-changed:insert",
             "window:activate",
         )
 
@@ -174,7 +204,8 @@ class Accessibility:
             description = event.source.description
         except Exception:  # an object that went away before we asked
             return
-        self.log.append((event.type, role, name, description, event.detail1))
+        data = event.any_data if isinstance(event.any_data, str) else None
+        self.log.append((event.type, role, name, description, event.detail1, data))
 
     def pump(self):
         while self.context.pending():
@@ -184,7 +215,8 @@ class Accessibility:
         desktop = self.pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             child = desktop.getChildAtIndex(i)
-            if child is not None and child.name == self.app_name:
+            if child is not None and child.name == self.app_name and (
+                    self.pid is None or child.get_process_id() == self.pid):
                 return child
         return None
 
@@ -234,7 +266,7 @@ class Accessibility:
 
     def spoken(self):
         """The texts of the notifications that started showing, in order."""
-        return [name for (kind, role, name, _, detail) in self.log
+        return [name for (kind, role, name, _, detail, _) in self.log
                 if kind == "object:state-changed:showing" and role == "notification" and detail]
 
     def wait_spoken(self, count, timeout=20.0):
@@ -259,6 +291,7 @@ class Accessibility:
 
     def print_log(self, out=sys.stdout):
         print("AT-SPI events of the game:", file=out)
-        for kind, role, name, description, detail in self.log:
+        for kind, role, name, description, detail, data in self.log:
             extra = f" description={description!r}" if description else ""
+            extra += f" text={data!r}" if data is not None else ""
             print(f"  {kind} {detail} {role} {name!r}{extra}", file=out)

@@ -41,38 +41,67 @@ fail() {
     exit 1
 }
 
-# A display of its own, chosen by the server, so parallel runs never meet.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
-
-# Polls a command until it succeeds, for at most the given number of seconds.
+# Polls a command until it succeeds, for at most the given number of seconds of the clock,
+# however long each try takes on a busy machine.
 wait_until() {
-    local seconds=$1
+    local deadline=$((SECONDS + $1))
     shift
-    local tries=$((seconds * 10))
-    while ((tries-- > 0)); do
+    while ((SECONDS < deadline)); do
         "$@" && return 0
         sleep 0.1
     done
     "$@"
 }
 
+# Succeeds when our own Xvfb is running and answers on the display it announced; where ss
+# can tell, the display's socket must be our server's, not another one's of the same number.
+our_server_answers() {
+    kill -0 "$xvfb_pid" 2>/dev/null || return 1
+    xdpyinfo -display "$1" >/dev/null 2>&1 || return 1
+    if command -v ss >/dev/null; then
+        ss -xlpn 2>/dev/null | grep -F "/tmp/.X11-unix/X${1#:} " | grep -q "pid=$xvfb_pid," ||
+            return 1
+    fi
+}
+
+# A display of its own, chosen by the server, so parallel runs never meet. A number that
+# nobody, or somebody else, answers on is a failed start: another server is started.
+start_xvfb() {
+    local attempt number
+    for attempt in 1 2 3; do
+        : >"$work/display"
+        exec 3>"$work/display"
+        # -noreset: the check below is a client of its own; when it leaves, the server must not
+        # reset, or the game's connection could meet a server that is closed for its reset.
+        Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        exec 3>&-
+        wait_until 20 sh -c "[ -s '$work/display' ] || ! kill -0 $xvfb_pid 2>/dev/null"
+        number=$(head -n1 "$work/display")
+        if [ -n "$number" ] && wait_until 10 our_server_answers ":$number"; then
+            export DISPLAY=":$number"
+            return 0
+        fi
+        echo "Xvfb start $attempt gave display '${number}', which it does not answer; again"
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null
+        xvfb_pid=""
+    done
+    fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+}
+
+start_xvfb
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+
 if [ -n "$wm" ]; then
     "$wm" >"$work/wm.log" 2>&1 &
     wm_pid=$!
-    # The window manager is ready once it has announced itself on the root window.
+    # The window manager is ready once it has announced itself on the root window, and it
+    # is ours if it is still running then.
     wait_until 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
         fail "$wm did not start: $(cat "$work/wm.log")"
+    kill -0 "$wm_pid" 2>/dev/null || fail "$wm ended at its start: $(cat "$work/wm.log")"
     echo "running under $wm"
 fi
 
@@ -122,7 +151,7 @@ pixel_is() {
 
 # Succeeds once the window is no longer visible.
 gone() {
-    ! xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$1"
+    ! xdotool search --all --onlyvisible --pid "$game_pid" --name '.' 2>/dev/null | grep -qx "$1"
 }
 
 # Succeeds once the screen part differs from the image in more than 100 pixels.
@@ -132,9 +161,9 @@ changed_from() {
 
 # Waits until a visible window titled Quintara has the given size; prints its id.
 wait_for_window() {
-    local width=$1 height=$2
-    for _ in $(seq 200); do
-        for id in $(xdotool search --onlyvisible --name '^Quintara$' 2>/dev/null); do
+    local width=$1 height=$2 deadline=$((SECONDS + 20))
+    while ((SECONDS < deadline)); do
+        for id in $(xdotool search --all --onlyvisible --pid "$game_pid" --name '^Quintara$' 2>/dev/null); do
             geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
             eval "$geometry"
             if [ "$WIDTH" = "$width" ] && [ "$HEIGHT" = "$height" ]; then
@@ -165,7 +194,17 @@ if command -v xprop >/dev/null; then
         fail "the puzzle window does not ask the window manager for full screen"
 fi
 echo "puzzle window $puzzle covers the screen"
-if xdotool search --onlyvisible --name '^Quintara$' | grep -qx "$settings"; then
+if [ -n "$wm" ]; then
+    # The window manager has taken the window over and carried out the full-screen request.
+    managed_full_screen() {
+        xprop -id "$puzzle" _NET_WM_ALLOWED_ACTIONS 2>/dev/null | grep -q ' = ' &&
+            xprop -id "$puzzle" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN &&
+            outer_is "$puzzle" "1024 768 0 0"
+    }
+    wait_until 10 managed_full_screen ||
+        fail "$wm did not take the puzzle window full screen (outer: $(outer_geometry "$puzzle"))"
+fi
+if xdotool search --all --onlyvisible --pid "$game_pid" --name '^Quintara$' | grep -qx "$settings"; then
     fail "the settings window stays visible during a game"
 fi
 
@@ -198,6 +237,16 @@ wait_until 10 pixel_is 846 367 666666 ||
     fail "after the round trip and Tab, OK is not grey (pixel $(pixel 846 367))"
 echo "round trip: Tab puts the grey focus look on OK"
 
+# F11 switches as the double click does, here from OK, which keeps the focus.
+xdotool key --clearmodifiers F11
+wait_until 10 outer_is "$puzzle" "800 600 112 84" ||
+    fail "F11 gave no 800 x 600 window at 112, 84 (outer: $(outer_geometry "$puzzle"))"
+xdotool key --clearmodifiers F11
+wait_until 10 outer_is "$puzzle" "1024 768 0 0" ||
+    fail "a second F11 did not bring full screen back (outer: $(outer_geometry "$puzzle"))"
+wait_until 10 pixel_is 846 367 666666 || fail "after F11 there and back, OK lost its focus look"
+echo "F11 there and back, the focus kept on OK"
+
 # A click gives a term box the focus: Ctrl+C copies its term, not the entry box's text, and
 # the entry box, without the focus, shows no selection.
 xdotool mousemove --sync 760 382 click 1
@@ -221,7 +270,7 @@ xdotool type Pi
 xdotool key --clearmodifiers Return
 message=""
 find_message() {
-    message=$(xdotool search --onlyvisible --name '^Quintara$' 2>/dev/null | grep -vx "$puzzle" | head -n1)
+    message=$(xdotool search --all --onlyvisible --pid "$game_pid" --name '^Quintara$' 2>/dev/null | grep -vx "$puzzle" | head -n1)
     [ -n "$message" ]
 }
 wait_until 10 find_message || fail "Pi gave no message that it is not a valid integer"
@@ -251,7 +300,7 @@ echo "Exit returned to the settings window"
 xdotool key --clearmodifiers alt+a
 about=""
 for _ in $(seq 200); do
-    about=$(xdotool search --onlyvisible --name '^About Quintara$' 2>/dev/null | head -n1)
+    about=$(xdotool search --all --onlyvisible --pid "$game_pid" --name '^About Quintara$' 2>/dev/null | head -n1)
     [ -n "$about" ] && break
     sleep 0.1
 done
@@ -261,10 +310,10 @@ wait_until 10 outer_centred "$about" ||
 echo "About window centred border included: $(outer_geometry "$about")"
 xdotool key --clearmodifiers Escape
 for _ in $(seq 200); do
-    xdotool search --onlyvisible --name '^About Quintara$' >/dev/null 2>&1 || break
+    xdotool search --all --onlyvisible --pid "$game_pid" --name '^About Quintara$' >/dev/null 2>&1 || break
     sleep 0.1
 done
-xdotool search --onlyvisible --name '^About Quintara$' >/dev/null 2>&1 &&
+xdotool search --all --onlyvisible --pid "$game_pid" --name '^About Quintara$' >/dev/null 2>&1 &&
     fail "Esc did not close the About window"
 echo "Alt+A opened About and Esc closed it"
 

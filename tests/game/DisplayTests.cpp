@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 using game::TdisplayFrm;
@@ -25,12 +26,7 @@ namespace {
 class DisplayFrm : public gametest::PuzzleWindowTest {
   protected:
     // Puts up a sequence whose answer is known: 3, 4, 5, 6 and then 7.
-    void PutUpSeven() {
-        frm->SeriesKind = TSeriesKind::skArithmetic;
-        frm->SeriesStart = 3;
-        frm->SeriesStep = 1;
-        frm->ShowSeries();
-    }
+    void PutUpSeven() { frm->PutUpSeries({TSeriesKind::skArithmetic, 3, 1}); }
 
     QRect Bounds(const QWidget *w) const { return w->geometry(); }
 };
@@ -128,56 +124,80 @@ TEST_F(DisplayFrm, TextsTakeTheirFacesSizesAndColours) {
 }
 
 TEST_F(DisplayFrm, EachNewSequenceSelectsTheZeroSoTheFirstKeyReplacesItWithoutMovingFocus) {
-    frm->NumSeries = 5;
+    frm->SetNumSeries(5);
     Show();
     frm->ieX->setFocus();
     // The first sequence: typing straight away replaces the "0".
     EXPECT_EQ(frm->ieX->selectedText(), "0");
-    QTest::keyClicks(frm->ieX, QString::number(frm->Answer));
-    EXPECT_EQ(frm->ieX->text(), QString::number(frm->Answer));
+    QTest::keyClicks(frm->ieX, QString::number(frm->Answer()));
+    EXPECT_EQ(frm->ieX->text(), QString::number(frm->Answer()));
     QTest::keyClick(frm->ieX, Qt::Key_Return);
-    ASSERT_EQ(frm->SeriesNumber, 2);
+    ASSERT_EQ(frm->SeriesNumber(), 2);
     EXPECT_EQ(frm->ieX->selectedText(), "0");
     EXPECT_TRUE(frm->ieX->hasFocus());
     // Submitted with OK, the next sequence leaves the focus on OK.
-    frm->ieX->setText(QString::number(frm->Answer));
+    frm->ieX->setText(QString::number(frm->Answer()));
     QTest::mouseClick(frm->btnEval, Qt::LeftButton);
-    ASSERT_EQ(frm->SeriesNumber, 3);
+    ASSERT_EQ(frm->SeriesNumber(), 3);
     EXPECT_TRUE(frm->btnEval->hasFocus());
     EXPECT_EQ(frm->ieX->text(), "0");
 }
 
-TEST_F(DisplayFrm, DoubleClickSwitchesToA800By600WindowAndBackWithNewSequences) {
-    Show();
-    frm->ieX->setText("55");
-    QTest::mouseDClick(frm.get(), Qt::LeftButton, {}, QPoint(600, 250));
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(frm->windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_FALSE(frm->windowState().testFlag(Qt::WindowFullScreen));
-    EXPECT_EQ(frm->frameGeometry().size(), QSize(800, 600));
-    EXPECT_EQ(frm->frameGeometry().topLeft(), QPoint(112, 84));
-    EXPECT_TRUE(frm->isVisible());
-    // The offscreen platform's border is 2 device pixels each side: 4 or, at a device-pixel
-    // ratio of 2, 2 logical pixels in all.
-    const int border = frm->frameGeometry().height() - frm->height();
-    ASSERT_TRUE(border == 4 || border == 2) << border;
-    EXPECT_EQ(frm->Line2->y(), 600 - border - 62);
-    // 400 - 388.5 = 11.5 and (534 - 64) / 2 - 24.5 = 210.5, or (536 - 64) / 2 - 24.5 = 211.5,
-    // go to the even neighbour.
-    EXPECT_EQ(frm->pnIe->pos(), QPoint(12, 64 + (border == 4 ? 210 : 212)));
-    EXPECT_EQ(frm->ieX->text(), "0"); // a new sequence was put up
-    EXPECT_EQ(frm->SeriesNumber, 1);
-    // The user may shrink the window down to 800 x 300 outside.
-    EXPECT_EQ(frm->minimumSize() + (frm->frameGeometry().size() - frm->size()), QSize(800, 300));
+TEST_F(DisplayFrm, DoubleClickOrF11SwitchesToA800By600WindowAndBackWithNewSequences) {
+    const auto doubleClick = [](TdisplayFrm &window) {
+        QTest::mouseDClick(&window, Qt::LeftButton, {}, QPoint(600, 250));
+    };
+    const auto f11 = [](TdisplayFrm &) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
+    };
+    const struct {
+        const char *trigger;
+        std::function<void(TdisplayFrm &)> switchOver;
+        bool onOk;
+    } rows[] = {
+        {"double click on the background", doubleClick, false},
+        {"F11 in the entry box", f11, false},
+        {"F11 on OK", f11, true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.trigger);
+        frm = std::make_unique<TdisplayFrm>();
+        Show();
+        frm->ieX->setText("55");
+        QWidget *const focused = row.onOk ? static_cast<QWidget *>(frm->btnEval) : frm->ieX;
+        focused->setFocus();
+        row.switchOver(*frm);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(frm->windowFlags().testFlag(Qt::FramelessWindowHint));
+        EXPECT_FALSE(frm->windowState().testFlag(Qt::WindowFullScreen));
+        EXPECT_EQ(frm->frameGeometry().size(), QSize(800, 600));
+        EXPECT_EQ(frm->frameGeometry().topLeft(), QPoint(112, 84));
+        EXPECT_TRUE(frm->isVisible());
+        // The offscreen platform's border is 2 device pixels each side: 4 or, at a
+        // device-pixel ratio of 2, 2 logical pixels in all.
+        const int border = frm->frameGeometry().height() - frm->height();
+        ASSERT_TRUE(border == 4 || border == 2) << border;
+        EXPECT_EQ(frm->Line2->y(), 600 - border - 62);
+        // 400 - 388.5 = 11.5 and (534 - 64) / 2 - 24.5 = 210.5, or (536 - 64) / 2 - 24.5 =
+        // 211.5, go to the even neighbour.
+        EXPECT_EQ(frm->pnIe->pos(), QPoint(12, 64 + (border == 4 ? 210 : 212)));
+        EXPECT_EQ(frm->ieX->text(), "0"); // a new sequence was put up
+        EXPECT_EQ(frm->SeriesNumber(), 1);
+        EXPECT_EQ(QApplication::focusWidget(), focused);
+        // The user may shrink the window down to 800 x 300 outside.
+        EXPECT_EQ(frm->minimumSize() + (frm->frameGeometry().size() - frm->size()),
+                  QSize(800, 300));
 
-    frm->ieX->setText("55");
-    QTest::mouseDClick(frm.get(), Qt::LeftButton, {}, QPoint(600, 250));
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(frm->windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ(frm->geometry(), QRect(0, 0, 1024, 768));
-    EXPECT_EQ(frm->pnIe->pos(), QPoint(124, 360));
-    EXPECT_EQ(frm->ieX->text(), "0");
-    EXPECT_EQ(frm->SeriesNumber, 1);
+        frm->ieX->setText("55");
+        row.switchOver(*frm);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(frm->windowFlags().testFlag(Qt::FramelessWindowHint));
+        EXPECT_EQ(frm->geometry(), QRect(0, 0, 1024, 768));
+        EXPECT_EQ(frm->pnIe->pos(), QPoint(124, 360));
+        EXPECT_EQ(frm->ieX->text(), "0");
+        EXPECT_EQ(frm->SeriesNumber(), 1);
+        EXPECT_EQ(QApplication::focusWidget(), focused);
+    }
 }
 
 TEST_F(DisplayFrm, BorderRoundTripKeepsTheFocusShowingWhereItWas) {
@@ -253,10 +273,10 @@ TEST_F(DisplayFrm, DoubleClickOnAControlDoesNotSwitch) {
 }
 
 TEST_F(DisplayFrm, ResizeDrawsANewSequenceWithoutCounting) {
-    frm->NumSeries = 3;
+    frm->SetNumSeries(3);
     Show();
-    Submit(QString::number(frm->Answer));
-    ASSERT_EQ(frm->SeriesNumber, 2);
+    Submit(QString::number(frm->Answer()));
+    ASSERT_EQ(frm->SeriesNumber(), 2);
     QTest::mouseDClick(frm.get(), Qt::LeftButton, {}, QPoint(600, 250));
     QCoreApplication::processEvents();
     frm->ieX->setText("55");
@@ -264,7 +284,7 @@ TEST_F(DisplayFrm, ResizeDrawsANewSequenceWithoutCounting) {
     frm->resize(900 - border, 700);
     QCoreApplication::processEvents();
     EXPECT_EQ(frm->ieX->text(), "0");
-    EXPECT_EQ(frm->SeriesNumber, 2);
+    EXPECT_EQ(frm->SeriesNumber(), 2);
     EXPECT_EQ(frm->pnIe->x(), 62); // the outer width 900: 450 - 388.5 = 61.5
 }
 
@@ -292,21 +312,21 @@ TEST_F(DisplayFrm, EvalRewritesTheEntryThenReadsItAsAnInteger) {
         {"123456789012", "123456789012",
          "The entered value \"123456789012\" is not a valid integer.", false},
     };
-    frm->NumSeries = 100;
+    frm->SetNumSeries(100);
     Show();
     for (const EvalRow &row : rows) {
         SCOPED_TRACE(row.typed);
         PutUpSeven();
         recorder.clear();
-        const std::int32_t before = frm->SeriesNumber;
+        const std::int32_t before = frm->SeriesNumber();
         Submit(QString::fromLatin1(row.typed));
         if (row.accepted) {
-            EXPECT_EQ(frm->SeriesNumber, before + 1);
+            EXPECT_EQ(frm->SeriesNumber(), before + 1);
             EXPECT_EQ(frm->ieX->text(), "0"); // the next sequence
             EXPECT_EQ(recorder.beeps, 0);
             continue;
         }
-        EXPECT_EQ(frm->SeriesNumber, before);
+        EXPECT_EQ(frm->SeriesNumber(), before);
         EXPECT_EQ(frm->ieX->text(), row.boxText);
         EXPECT_EQ(frm->ie1->text(), "3");
         if (*row.message) {
@@ -334,17 +354,17 @@ TEST_F(DisplayFrm, ASilentAbortChangesNothing) {
 }
 
 TEST_F(DisplayFrm, CountedGameOfThreeEndsWithAllSequencesCompleted) {
-    frm->NumSeries = 3;
+    frm->SetNumSeries(3);
     Show();
-    Submit(QString::number(frm->Answer + 1));
+    Submit(QString::number(frm->Answer() + 1));
     EXPECT_EQ(recorder.beeps, 1);
     for (int expected : {2, 3}) {
-        Submit(QString::number(frm->Answer));
-        EXPECT_EQ(frm->SeriesNumber, expected);
+        Submit(QString::number(frm->Answer()));
+        EXPECT_EQ(frm->SeriesNumber(), expected);
         EXPECT_TRUE(frm->pnIe->isVisible());
     }
-    Submit(QString::number(frm->Answer));
-    EXPECT_EQ(frm->SeriesNumber, 3);
+    Submit(QString::number(frm->Answer()));
+    EXPECT_EQ(frm->SeriesNumber(), 3);
     EXPECT_FALSE(frm->pnIe->isVisible());
     EXPECT_EQ(frm->lblSeries_->text(), "All sequences completed.");
     // Only Exit remains; a change of size keeps the game complete.
@@ -357,13 +377,10 @@ TEST_F(DisplayFrm, CountedGameOfThreeEndsWithAllSequencesCompleted) {
 }
 
 TEST_F(DisplayFrm, TrainingModeF1ShowsTheSolutionAndEnterSubmitsItUncounted) {
-    frm->TestMode = true;
+    frm->SetTestMode(true);
     Show();
     EXPECT_EQ(frm->GradientControl1->Caption(), "Press F1 (Help) to show the solution.");
-    frm->SeriesKind = TSeriesKind::skGeometric;
-    frm->SeriesStart = 3;
-    frm->SeriesStep = -2;
-    frm->ShowSeries();
+    frm->PutUpSeries({TSeriesKind::skGeometric, 3, -2});
     frm->ieX->setFocus();
     QTest::keyClick(frm->ieX, Qt::Key_F1);
     EXPECT_EQ(frm->ieX->text(), "48");
@@ -377,7 +394,7 @@ TEST_F(DisplayFrm, TrainingModeF1ShowsTheSolutionAndEnterSubmitsItUncounted) {
 
     QTest::keyClick(frm->ieX, Qt::Key_Return);
     EXPECT_EQ(recorder.beeps, 0);
-    EXPECT_EQ(frm->SeriesNumber, 1);
+    EXPECT_EQ(frm->SeriesNumber(), 1);
     EXPECT_EQ(frm->ieX->text(), "0");
     EXPECT_FALSE(frm->lblExpr->isVisible());
     for (QLabel *label : frm->Labels)
@@ -385,7 +402,7 @@ TEST_F(DisplayFrm, TrainingModeF1ShowsTheSolutionAndEnterSubmitsItUncounted) {
     EXPECT_EQ(frm->ie1->palette().color(QPalette::Base), QColor(Qt::black));
     // Training mode never completes.
     for (int i = 0; i < 3; ++i)
-        Submit(QString::number(frm->Answer));
+        Submit(QString::number(frm->Answer()));
     EXPECT_TRUE(frm->pnIe->isVisible());
 }
 
@@ -396,14 +413,14 @@ TEST_F(DisplayFrm, F1DoesNothingOutsideTrainingModeOrAwayFromTheEntryBox) {
     EXPECT_EQ(frm->ieX->text(), "0");
     EXPECT_FALSE(frm->lblExpr->isVisible());
 
-    frm->TestMode = true;
+    frm->SetTestMode(true);
     frm->btnEval->setFocus();
     QTest::keyClick(frm->btnEval, Qt::Key_F1);
     EXPECT_FALSE(frm->lblExpr->isVisible());
 }
 
 TEST_F(DisplayFrm, TabMovesFromEntryToOkToExitAndEnterOrSpaceClicks) {
-    frm->NumSeries = 5;
+    frm->SetNumSeries(5);
     Show();
     frm->ieX->setFocus();
     QTest::keyClick(frm->ieX, Qt::Key_Tab);
@@ -414,13 +431,13 @@ TEST_F(DisplayFrm, TabMovesFromEntryToOkToExitAndEnterOrSpaceClicks) {
     EXPECT_TRUE(frm->ieX->hasFocus());
 
     // OK by Space and Enter submits the entry.
-    frm->ieX->setText(QString::number(frm->Answer));
+    frm->ieX->setText(QString::number(frm->Answer()));
     frm->btnEval->setFocus();
     QTest::keyClick(frm->btnEval, Qt::Key_Space);
-    EXPECT_EQ(frm->SeriesNumber, 2);
-    frm->ieX->setText(QString::number(frm->Answer));
+    EXPECT_EQ(frm->SeriesNumber(), 2);
+    frm->ieX->setText(QString::number(frm->Answer()));
     QTest::keyClick(frm->btnEval, Qt::Key_Return);
-    EXPECT_EQ(frm->SeriesNumber, 3);
+    EXPECT_EQ(frm->SeriesNumber(), 3);
 
     // Esc does nothing; Enter on Exit closes.
     QTest::keyClick(frm->btnEval, Qt::Key_Escape);
@@ -431,21 +448,21 @@ TEST_F(DisplayFrm, TabMovesFromEntryToOkToExitAndEnterOrSpaceClicks) {
 }
 
 TEST_F(DisplayFrm, ClickingOkKeepsTheFocusOnOk) {
-    frm->NumSeries = 5;
+    frm->SetNumSeries(5);
     Show();
-    frm->ieX->setText(QString::number(frm->Answer));
+    frm->ieX->setText(QString::number(frm->Answer()));
     QTest::mouseClick(frm->btnEval, Qt::LeftButton);
-    EXPECT_EQ(frm->SeriesNumber, 2);
+    EXPECT_EQ(frm->SeriesNumber(), 2);
     EXPECT_TRUE(frm->btnEval->hasFocus());
 }
 
 TEST_F(DisplayFrm, EachWindowResetsTheCalculatorTables) {
-    frm->NumSeries = 5;
+    frm->SetNumSeries(5);
     Show();
     PutUpSeven();
     Submit("2^5");
     Submit("Ans-25");
-    EXPECT_EQ(frm->SeriesNumber, 2);
+    EXPECT_EQ(frm->SeriesNumber(), 2);
     frm = std::make_unique<TdisplayFrm>();
     Show();
     PutUpSeven();

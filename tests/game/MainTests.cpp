@@ -62,8 +62,8 @@ class MainFrm : public gametest::WindowTest {
     GameSeen PlayAndClose(const std::function<void()> &trigger) {
         GameSeen seen;
         gametest::WhenShown<TdisplayFrm>(frm.get(), [&](TdisplayFrm &display) {
-            seen = {display.EasyMode,     display.TestMode,  display.NumSeries,
-                    display.SeriesNumber, !frm->isVisible(), recorder.messages.size()};
+            seen = {display.EasyMode(),     display.TestMode(), display.NumSeries(),
+                    display.SeriesNumber(), !frm->isVisible(),  recorder.messages.size()};
             display.close();
         });
         trigger();

@@ -6,15 +6,22 @@
 
 #include "controls/CaptionGroup.h"
 #include "game/Spoken.h"
+#include "game/aboutWin.h"
 #include "game/display.h"
 #include "game/main.h"
 
 #include <QAccessibleInterface>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
+#include <QTextEdit>
 
+#include <array>
+#include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 using game::TdisplayFrm;
 using gamecore::TSeriesKind;
@@ -53,14 +60,14 @@ class SpokenPlay : public gametest::PuzzleWindowTest {
 };
 
 TEST_F(SpokenPlay, ACountedGameSpeaksEachSequenceEveryAnswerAndTheEnd) {
-    frm->NumSeries = 2;
+    frm->SetNumSeries(2);
     Show();
     EXPECT_EQ(LastSpoken(), game::SequenceSpoken(Shown()));
     EXPECT_EQ(recorder.announcedBy.back(), frm.get());
     EXPECT_EQ(frm->ieX->accessibleDescription(), game::SequenceDescription(Shown()));
 
     recorder.clear();
-    Submit(QString::number(frm->Answer + 1));
+    Submit(QString::number(frm->Answer() + 1));
     EXPECT_EQ(recorder.beeps, 1);
     EXPECT_EQ(recorder.announcements, std::vector<QString>{"Wrong."});
 
@@ -70,13 +77,13 @@ TEST_F(SpokenPlay, ACountedGameSpeaksEachSequenceEveryAnswerAndTheEnd) {
     EXPECT_TRUE(recorder.announcements.empty()) << "the message box speaks for itself";
 
     recorder.clear();
-    Submit(QString::number(frm->Answer));
+    Submit(QString::number(frm->Answer()));
     EXPECT_EQ(recorder.announcements,
               std::vector<QString>{"Correct. Next sequence: " + Shown().join(", ") + "."});
     EXPECT_EQ(frm->ieX->accessibleDescription(), game::SequenceDescription(Shown()));
 
     recorder.clear();
-    Submit(QString::number(frm->Answer));
+    Submit(QString::number(frm->Answer()));
     EXPECT_EQ(recorder.announcements, std::vector<QString>{"Correct. All sequences completed."});
     EXPECT_EQ(recorder.beeps, 0);
 
@@ -97,22 +104,73 @@ TEST_F(SpokenPlay, ANewSequenceAfterAChangeOfSizeIsSpoken) {
 }
 
 TEST_F(SpokenPlay, F1InTrainingModeSpeaksTheAnswerAndTheFormula) {
-    frm->TestMode = true;
+    frm->SetTestMode(true);
     Show();
-    frm->SeriesKind = TSeriesKind::skGeometric;
-    frm->SeriesStart = 3;
-    frm->SeriesStep = -2;
-    frm->ShowSeries();
+    frm->PutUpSeries({TSeriesKind::skGeometric, 3, -2});
     recorder.clear();
     frm->ieX->setFocus();
     QTest::keyClick(frm->ieX, Qt::Key_F1);
     EXPECT_EQ(recorder.announcements,
               std::vector<QString>{QString::fromUtf8("Answer: 48. a[1]=3. a[n+1]=a[n]×(-2).")});
     // Outside training mode F1 says nothing either.
-    frm->TestMode = false;
+    frm->SetTestMode(false);
     recorder.clear();
     QTest::keyClick(frm->ieX, Qt::Key_F1);
     EXPECT_TRUE(recorder.announcements.empty());
+}
+
+TEST_F(SpokenPlay, TrainingModeTellsHowToGetHelpAfterTheTermsAndNamesTheBand) {
+    frm->SetTestMode(true);
+    Show();
+    EXPECT_EQ(LastSpoken(),
+              "Sequence: " + Shown().join(", ") + ". Press F1 (Help) to show the solution.");
+    QAccessibleInterface *band = QAccessible::queryAccessibleInterface(frm->GradientControl1);
+    ASSERT_NE(band, nullptr);
+    EXPECT_EQ(band->text(QAccessible::Name), "Press F1 (Help) to show the solution.");
+    EXPECT_EQ(band->role(), QAccessible::StaticText);
+}
+
+TEST_F(SpokenPlay, ACountedGameNeitherSaysNorNamesTheHelpHint) {
+    Show();
+    EXPECT_EQ(LastSpoken(), game::SequenceSpoken(Shown()));
+    EXPECT_FALSE(LastSpoken().contains("F1"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(frm->GradientControl1)->text(QAccessible::Name),
+              "");
+}
+
+// Records what the entry box shows at the moment each announcement is made.
+struct EntryAtAnnouncement : platform::AnnounceSink {
+    explicit EntryAtAnnouncement(QLineEdit *entry) : entry(entry) {
+        previous = platform::CurrentAnnounceSink();
+        platform::SetAnnounceSink(this);
+    }
+    ~EntryAtAnnouncement() override { platform::SetAnnounceSink(previous); }
+    void announce(QWidget *, const QString &text) override {
+        seen.push_back({text, entry->text()});
+    }
+    QLineEdit *entry;
+    platform::AnnounceSink *previous;
+    std::vector<std::pair<QString, QString>> seen;
+};
+
+TEST_F(SpokenPlay, TheAnnouncementComesBeforeTheEntryBoxIsResetForTheNextSequence) {
+    frm->SetNumSeries(2);
+    Show();
+    const std::array<std::function<void()>, 3> steps = {
+        [&] { Submit("7"); },                            // the next sequence
+        [&] { QTest::keyClick(frm->ieX, Qt::Key_F11); }, // a change of size
+        [&] { Submit("7"); }};                           // the end
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        SCOPED_TRACE(i);
+        // 3, 4, 5, 6: the answer 7 stays in the box until the reset.
+        frm->PutUpSeries({TSeriesKind::skArithmetic, 3, 1});
+        frm->ieX->setFocus();
+        frm->ieX->setText("7");
+        EntryAtAnnouncement order(frm->ieX);
+        steps[i]();
+        ASSERT_EQ(order.seen.size(), 1u);
+        EXPECT_NE(order.seen[0].second, "0") << order.seen[0].first.toStdString();
+    }
 }
 
 TEST_F(SpokenPlay, ThePuzzleWindowIsAWindowNamedQuintaraWithItsRowLabelled) {
@@ -136,13 +194,44 @@ TEST_F(SpokenPlay, ThePuzzleWindowIsAWindowNamedQuintaraWithItsRowLabelled) {
               "Term 5, your answer");
 }
 
-TEST(SpokenSettings, TheSettingsGroupIsNamedByItsTitle) {
+TEST(SpokenSettings, TheGroupsAreNamedTheDifficultyByItsLabel) {
     game::TmainFrm settings;
-    QAccessibleInterface *group = QAccessible::queryAccessibleInterface(settings.cgSettings);
-    ASSERT_NE(group, nullptr);
-    EXPECT_EQ(group->role(), QAccessible::Grouping);
-    EXPECT_EQ(group->text(QAccessible::Name), "Settings");
+    const struct {
+        QWidget *widget;
+        QString name;
+        QWidget *label;
+    } rows[] = {{settings.cgSettings, "Settings", nullptr},
+                {settings.Panel1, "Difficulty", settings.Label1}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name.toStdString());
+        QAccessibleInterface *group = QAccessible::queryAccessibleInterface(row.widget);
+        ASSERT_NE(group, nullptr);
+        EXPECT_EQ(group->role(), QAccessible::Grouping);
+        EXPECT_EQ(group->text(QAccessible::Name), row.name);
+        if (row.label) {
+            const auto labelledBy = group->relations(QAccessible::Label);
+            ASSERT_EQ(labelledBy.size(), 1);
+            EXPECT_EQ(labelledBy[0].first, QAccessible::queryAccessibleInterface(row.label));
+        }
+    }
     EXPECT_EQ(settings.cgSettings->title(), "") << "nothing new to see";
+    // The two choices are heard inside the difficulty's group.
+    QAccessibleInterface *difficulty = QAccessible::queryAccessibleInterface(settings.Panel1);
+    for (QWidget *choice :
+         {static_cast<QWidget *>(settings.rbDodNormal), static_cast<QWidget *>(settings.rbDodEasy)})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(choice)->parent(), difficulty);
+}
+
+TEST(SpokenAbout, TheNoticeIsNamedAndTabReachesItWhileAScreenReaderListens) {
+    game::Tabout about;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(about.copyinfo)->text(QAccessible::Name),
+              "Notice");
+    // Without a screen reader it stays out of the Tab order, as the window's design has it.
+    EXPECT_EQ(about.copyinfo->focusPolicy(), Qt::ClickFocus);
+    QAccessible::setActive(true);
+    EXPECT_EQ(about.copyinfo->focusPolicy(), Qt::StrongFocus);
+    QAccessible::setActive(false);
+    EXPECT_EQ(about.copyinfo->focusPolicy(), Qt::ClickFocus);
 }
 
 } // namespace
