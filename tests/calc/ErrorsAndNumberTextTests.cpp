@@ -69,9 +69,9 @@ TEST_F(ErrorReporting, ImmediateCodesShowATopmostBoxAndAbort) {
 }
 
 TEST_F(ErrorReporting, EveryEvaluationStartsClean) {
-    EXPECT_EQ(Eval("1/0").error, errDivisionByZero);
-    const EvalOutcome next = Eval("2");
-    EXPECT_EQ(next.error, -1);
+    EXPECT_EQ(Eval("1/0").firstError, errDivisionByZero);
+    const Evaluation next = Eval("2");
+    EXPECT_EQ(next.firstError, -1);
     EXPECT_FALSE(ErrorOccurred);
     EXPECT_FALSE(ErrorReported);
     // The empty text clears ErrorOccurred but leaves ErrorReported alone.
