@@ -45,32 +45,34 @@ ExtendedBits BitsOf(Extended value) {
     return bits;
 }
 
+// "00" to "99": the digits of a number two at a time, for one division by 100 per pair.
+constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930"
+                          "31323334353637383940414243444546474849505152535455565758596061"
+                          "6263646566676869707172737475767778798081828384858687888990919293"
+                          "949596979899";
+
 // The 18 decimal digits of q, 10^17 <= q < 10^18, two at a time from a table of the pairs
 // 00 to 99, in two halves of nine digits that 32-bit arithmetic can take.
 void WriteEighteenDigits(std::uint64_t q, char (&digits)[kFullDigits]) {
-    static constexpr char kPairs[] =
-        "00010203040506070809101112131415161718192021222324252627282930"
-        "31323334353637383940414243444546474849505152535455565758596061"
-        "6263646566676869707172737475767778798081828384858687888990919293"
-        "949596979899";
     const std::uint32_t halves[2] = {static_cast<std::uint32_t>(q / 1000000000u),
                                      static_cast<std::uint32_t>(q % 1000000000u)};
     for (int half = 0; half < 2; ++half) {
         std::uint32_t part = halves[half];
         // Digits 9 * half + 1 to 9 * half + 8 in four pairs from the right, then the first.
         for (int i = 9 * half + 7; i > 9 * half; i -= 2, part /= 100) {
-            digits[i] = kPairs[2 * (part % 100)];
-            digits[i + 1] = kPairs[2 * (part % 100) + 1];
+            const std::size_t pair = std::size_t{2} * (part % 100);
+            digits[i] = kPairs[pair];
+            digits[i + 1] = kPairs[pair + 1];
         }
         digits[9 * half] = static_cast<char>('0' + part);
     }
 }
 
 // The 18 significant digits of the magnitude of a normal value between about 10^-21 and
-// 2^127, rounded to nearest with ties to even, and its decimal exponent E; false for every
-// other value (zero, subnormals, infinities, NaN, encodings the x87 unit does not support),
-// which the C library converts.
-bool EighteenDigitsExactly(const ExtendedBits &bits, char (&digits)[kFullDigits], int &exponent) {
+// 2^127 as an integer 10^17 <= q < 10^18, rounded to nearest with ties to even, and its
+// decimal exponent E; false for every other value (zero, subnormals, infinities, NaN,
+// encodings the x87 unit does not support), which the C library converts.
+bool EighteenDigitsExactly(const ExtendedBits &bits, std::uint64_t &digits, int &exponent) {
     const int biased = bits.signAndExponent & 0x7FFF;
     if (biased == 0 || (bits.significand >> 63) == 0)
         return false;                 // subnormal or not a normal encoding
@@ -99,7 +101,7 @@ bool EighteenDigitsExactly(const ExtendedBits &bits, char (&digits)[kFullDigits]
         q = kTenTo17;
         ++decimalExponent;
     }
-    WriteEighteenDigits(q, digits);
+    digits = q;
     exponent = decimalExponent;
     return true;
 }
@@ -123,9 +125,11 @@ bool SignAndDigits(std::string &out, Extended value, char (&digits)[kFullDigits]
     // The values that expressions produce take the exact integer conversion, which needs no
     // classification: they are normal and finite.
     const ExtendedBits bits = BitsOf(value);
-    if (EighteenDigitsExactly(bits, digits, exponent)) {
+    std::uint64_t q = 0;
+    if (EighteenDigitsExactly(bits, q, exponent)) {
         if (bits.signAndExponent & 0x8000)
             out += '-';
+        WriteEighteenDigits(q, digits);
         return true;
     }
     if (std::isnan(value)) {
@@ -212,9 +216,92 @@ char *WriteScientific(char *p, const char *digits, int count, int exponent, int 
     return std::copy(e, end, p);
 }
 
+// Writes the count lowest decimal digits of v, v < 10^count, so that they end just before end,
+// and returns where they begin.
+char *PutDigits(char *end, std::uint64_t v, int count) {
+    for (; count >= 2; count -= 2, v /= 100) {
+        end -= 2;
+        std::memcpy(end, &kPairs[std::size_t{2} * (v % 100)], 2);
+    }
+    if (count == 1)
+        *--end = static_cast<char>('0' + v % 10);
+    return end;
+}
+
+constexpr auto kPowersOfTen64 = detail::PowersOfTen<std::uint64_t, 19>();
+
+// The text of value with 18 significant digits, written straight into out, for the values
+// that take the exact conversion; false, with nothing written, for every other value. The
+// same text as the general path below, which the working text needs at every step: it is
+// laid out from the digits' integer, without a copy of them that would be read back at once.
+bool AppendFullPrecision(std::string &out, Extended value) {
+    const ExtendedBits bits = BitsOf(value);
+    std::uint64_t q = 0;
+    int exponent = 0; // E: 10^(E-1) <= magnitude < 10^E
+    if (!EighteenDigitsExactly(bits, q, exponent))
+        return false;
+    // Trailing zeros go; q >= 10^17 keeps at least one digit.
+    int count = kFullDigits;
+    while (q % 10000 == 0) {
+        q /= 10000;
+        count -= 4;
+    }
+    while (q % 10 == 0) {
+        q /= 10;
+        --count;
+    }
+    const bool negative = (bits.signAndExponent & 0x8000) != 0;
+    const char separator = runtime::DecimalSeparator();
+    const bool fixed = exponent >= -3 && exponent <= kFullDigits;
+    // E at most 39 here, so the shown exponent E - 1 has at most two digits.
+    const int shown = exponent - 1;
+    const int exponentDigits = shown <= -10 || shown >= 10 ? 2 : 1;
+    int length = 0;
+    if (!fixed)
+        length = count + (count > 1 ? 1 : 0) + 1 + (shown < 0 ? 1 : 0) + exponentDigits;
+    else if (exponent <= 0)
+        length = 2 - exponent + count;
+    else
+        length = count <= exponent ? exponent : count + 1;
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(length) + (negative ? 1 : 0));
+    char *p = out.data() + at;
+    char *const end = out.data() + out.size();
+    if (negative)
+        *p++ = '-';
+    if (!fixed) { // d[.ddd]E[-]x
+        char *e =
+            PutDigits(end, static_cast<std::uint64_t>(shown < 0 ? -shown : shown), exponentDigits);
+        if (shown < 0)
+            *--e = '-';
+        *--e = 'E';
+        e = PutDigits(e, q % kPowersOfTen64[static_cast<std::size_t>(count - 1)], count - 1);
+        if (count > 1)
+            *--e = separator;
+        *p = static_cast<char>('0' + q / kPowersOfTen64[static_cast<std::size_t>(count - 1)]);
+    } else if (exponent <= 0) { // 0.000ddd
+        *p++ = '0';
+        *p++ = separator;
+        std::fill_n(p, -exponent, '0');
+        PutDigits(end, q, count);
+    } else if (count <= exponent) { // ddd000
+        std::fill(PutDigits(p + count, q, count) + count, end, '0');
+    } else { // ddd.ddd
+        const int fraction = count - exponent;
+        const std::uint64_t power = kPowersOfTen64[static_cast<std::size_t>(fraction)];
+        char *const point = PutDigits(end, q % power, fraction) - 1;
+        *point = separator;
+        PutDigits(point, q / power, exponent);
+    }
+    return true;
+}
+
 // Appends the text of value with precision significant digits and the exponent padded to
 // padding digits.
 void AppendNumber(std::string &out, Extended value, int precision, int padding) {
+    // With 18 digits the exponent is never padded.
+    if (precision == kFullDigits && AppendFullPrecision(out, value))
+        return;
     char digits[kFullDigits];
     int exponent = 0; // E: 10^(E-1) <= magnitude < 10^E
     if (!SignAndDigits(out, value, digits, exponent))

@@ -7,31 +7,10 @@
 
 #include <cstdint>
 
-#if defined(__SIZEOF_INT128__) && !defined(QUINTARA_PORTABLE_UINT128)
-
 namespace runtime {
 
-__extension__ typedef unsigned __int128 UInt128;
-
-constexpr UInt128 MakeUInt128(std::uint64_t high, std::uint64_t low) {
-    return (static_cast<UInt128>(high) << 64) | low;
-}
-constexpr std::uint64_t Low64(UInt128 x) {
-    return static_cast<std::uint64_t>(x);
-}
-constexpr std::uint64_t High64(UInt128 x) {
-    return static_cast<std::uint64_t>(x >> 64);
-}
-// The full product of two 64-bit numbers.
-constexpr UInt128 Multiply64(std::uint64_t a, std::uint64_t b) {
-    return static_cast<UInt128>(a) * b;
-}
-
-} // namespace runtime
-
-#else
-
-namespace runtime {
+// The portable kind, defined everywhere so that tests can hold it against the built-in one.
+namespace portable {
 
 class UInt128 {
   public:
@@ -72,8 +51,15 @@ class UInt128 {
         const UInt128 low = Product(a.lo, b.lo);
         return {low.hi + a.hi * b.lo + a.lo * b.hi, low.lo};
     }
-    friend constexpr UInt128 operator/(UInt128 a, UInt128 b) { return DivMod(a, b).quotient; }
-    friend constexpr UInt128 operator%(UInt128 a, UInt128 b) { return DivMod(a, b).remainder; }
+    friend constexpr UInt128 operator/(UInt128 a, UInt128 b) {
+        UInt128 remainder;
+        return DivMod(a, b, remainder);
+    }
+    friend constexpr UInt128 operator%(UInt128 a, UInt128 b) {
+        UInt128 remainder;
+        DivMod(a, b, remainder);
+        return remainder;
+    }
 
     friend constexpr bool operator==(UInt128 a, UInt128 b) { return a.hi == b.hi && a.lo == b.lo; }
     friend constexpr bool operator<(UInt128 a, UInt128 b) {
@@ -97,12 +83,10 @@ class UInt128 {
     }
 
   private:
-    struct QuotientAndRemainder {
-        UInt128 quotient, remainder;
-    };
     // Long division a bit at a time: slow, but only 32-bit targets take it.
-    static constexpr QuotientAndRemainder DivMod(UInt128 a, UInt128 b) {
-        UInt128 quotient, remainder;
+    static constexpr UInt128 DivMod(UInt128 a, UInt128 b, UInt128 &remainder) {
+        UInt128 quotient;
+        remainder = 0;
         for (int bit = 127; bit >= 0; --bit) {
             remainder = (remainder << 1) | ((a >> bit).lo & 1u);
             if (remainder >= b) {
@@ -110,12 +94,44 @@ class UInt128 {
                 quotient = quotient | (UInt128{1} << bit);
             }
         }
-        return {quotient, remainder};
+        return quotient;
     }
 
     std::uint64_t lo = 0;
     std::uint64_t hi = 0;
 };
+
+} // namespace portable
+
+} // namespace runtime
+
+#if defined(__SIZEOF_INT128__) && !defined(QUINTARA_PORTABLE_UINT128)
+
+namespace runtime {
+
+__extension__ typedef unsigned __int128 UInt128;
+
+constexpr UInt128 MakeUInt128(std::uint64_t high, std::uint64_t low) {
+    return (static_cast<UInt128>(high) << 64) | low;
+}
+constexpr std::uint64_t Low64(UInt128 x) {
+    return static_cast<std::uint64_t>(x);
+}
+constexpr std::uint64_t High64(UInt128 x) {
+    return static_cast<std::uint64_t>(x >> 64);
+}
+// The full product of two 64-bit numbers.
+constexpr UInt128 Multiply64(std::uint64_t a, std::uint64_t b) {
+    return static_cast<UInt128>(a) * b;
+}
+
+} // namespace runtime
+
+#else
+
+namespace runtime {
+
+using UInt128 = portable::UInt128;
 
 constexpr UInt128 MakeUInt128(std::uint64_t high, std::uint64_t low) {
     return {high, low};

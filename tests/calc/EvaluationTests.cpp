@@ -134,6 +134,44 @@ TEST_P(Evaluation, CallGroupsBraceTheWholeName) {
     });
 }
 
+// calc::Evaluate, as the console and the game call it: value, abort, first error and its
+// message in one result, whatever the evaluation before left behind.
+TEST_P(Evaluation, EvaluateGivesTheWholeOutcome) {
+    struct Row {
+        std::string text;
+        Extended value;
+        int error;
+        bool aborted;
+        std::string detail;
+    };
+    const Row rows[] = {
+        {"2+3", 5, -1, false, ""},
+        {"", 0, -1, false, ""},
+        {"1/0", 0, errDivisionByZero, false, ""},
+        {"1E4932*10", 0, errNotReal, false, ""},
+        {"(-8)^(1/3)", 0, errNotReal, false, ""},
+        {"abc+1", 0, errUnknown, false, ""},
+        {"2*(", 0, errSyntax, false, ""},
+        {"sqrt(-1)+2", 2, errCannotCompute, false, "sqrt"},
+        {"2.5!+2.5!", 0, errNaturalExpected, true, "fact"},
+        {"sqrt(-1)+sqrt(-1)", 0, errCannotCompute, true, "sqrt"},
+    };
+    // Each row twice: after the row before it, and after an abort.
+    for (const Row &row : rows)
+        for (const char *before : {"7", "2.5!+2.5!"}) {
+            SCOPED_TRACE(row.text + " after " + before);
+            Evaluate(Local(before));
+            const calc::Evaluation outcome = Evaluate(Local(row.text));
+            EXPECT_EQ(outcome.value, row.value);
+            EXPECT_EQ(outcome.firstError, row.error);
+            EXPECT_EQ(outcome.aborted, row.aborted);
+            EXPECT_EQ(outcome.message,
+                      row.error < 0
+                          ? ""
+                          : CalcErrorMessage(static_cast<TCalcError>(row.error), row.detail));
+        }
+}
+
 TEST_P(Evaluation, AnsHoldsTheLastCompletedResult) {
     EXPECT_EQ(Eval("Ans+1").firstError, errUnknown);
     EXPECT_EQ(FindVariable("Ans"), -1);
