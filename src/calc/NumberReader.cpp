@@ -111,23 +111,26 @@ long ReadExponent(std::string_view text, std::size_t &i) {
     return negative ? -exponent : exponent;
 }
 
-// digits * 10^scale, correctly rounded; infinity when it leaves the extended range.
-Extended Scale(Extended digits, long scale) {
-    if (scale >= -kLargestExactPower && scale <= kLargestExactPower) {
-        // The power is exact, so one multiplication or division rounds correctly.
-        const Extended power =
-            kExactPowersOfTen[static_cast<std::size_t>(scale < 0 ? -scale : scale)];
-        return scale < 0 ? digits / power : digits * power;
-    }
-    // One correctly rounded product of the accumulated (integral) value and the power of ten,
-    // from the exact decimal digits of that value (at most 4933). The text holds no decimal
-    // point, so the C library's locale cannot change how it is read.
+// digits * 10^scale for a scale beyond the exact powers: one correctly rounded product of the
+// accumulated (integral) value and the power of ten, from the exact decimal digits of that
+// value (at most 4933). The text holds no decimal point, so the C library's locale cannot
+// change how it is read.
+[[gnu::noinline]] Extended ScaleByLibrary(Extended digits, long scale) {
     char buffer[4960];
     std::snprintf(buffer, sizeof buffer, "%.0Lf", digits);
     std::string text = buffer;
     text += 'e';
     text += std::to_string(scale);
     return std::strtold(text.c_str(), nullptr);
+}
+
+// digits * 10^scale, correctly rounded; infinity when it leaves the extended range.
+Extended Scale(Extended digits, long scale) {
+    if (scale < -kLargestExactPower || scale > kLargestExactPower)
+        return ScaleByLibrary(digits, scale);
+    // The power is exact, so one multiplication or division rounds correctly.
+    const Extended power = kExactPowersOfTen[static_cast<std::size_t>(scale < 0 ? -scale : scale)];
+    return scale < 0 ? digits / power : digits * power;
 }
 
 } // namespace
