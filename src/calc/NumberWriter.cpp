@@ -216,99 +216,9 @@ char *WriteScientific(char *p, const char *digits, int count, int exponent, int 
     return std::copy(e, end, p);
 }
 
-// Writes the count lowest decimal digits of v, v < 10^count, so that they end just before end,
-// and returns where they begin. Eight digits at a time in 32 bits: short, independent chains
-// of divisions by constants.
-char *PutDigits(char *end, std::uint64_t v, int count) {
-    const auto put = [](char *to, std::uint32_t part, int n) {
-        for (; n >= 2; n -= 2, part /= 100) {
-            to -= 2;
-            std::memcpy(to, &kPairs[std::size_t{2} * (part % 100)], 2);
-        }
-        if (n == 1)
-            *--to = static_cast<char>('0' + part % 10);
-        return to;
-    };
-    for (; count > 8; count -= 8, v /= 100000000u)
-        end = put(end, static_cast<std::uint32_t>(v % 100000000u), 8);
-    return put(end, static_cast<std::uint32_t>(v), count);
-}
-
-constexpr auto kPowersOfTen64 = detail::PowersOfTen<std::uint64_t, 19>();
-
-// The text of value with 18 significant digits appended to out, for the values that take the
-// exact conversion; false, with nothing written, for every other value. The same text as the
-// general path below, for the working text's every step: laid out from the digits' integer,
-// right to left, with no digit string in between.
-bool AppendFullPrecision(std::string &out, Extended value) {
-    const ExtendedBits bits = BitsOf(value);
-    std::uint64_t q = 0;
-    int exponent = 0; // E: 10^(E-1) <= magnitude < 10^E
-    if (!EighteenDigitsExactly(bits, q, exponent))
-        return false;
-    // Trailing zeros go; q >= 10^17 keeps at least one digit.
-    int count = kFullDigits;
-    while (q % 10000 == 0) {
-        q /= 10000;
-        count -= 4;
-    }
-    while (q % 10 == 0) {
-        q /= 10;
-        --count;
-    }
-    const bool negative = (bits.signAndExponent & 0x8000) != 0;
-    const char separator = runtime::DecimalSeparator();
-    const bool fixed = exponent >= -3 && exponent <= kFullDigits;
-    // E at most 39 here, so the shown exponent E - 1 has at most two digits.
-    const int shown = exponent - 1;
-    const int exponentDigits = shown <= -10 || shown >= 10 ? 2 : 1;
-    int length = 0;
-    if (!fixed)
-        length = count + (count > 1 ? 1 : 0) + 1 + (shown < 0 ? 1 : 0) + exponentDigits;
-    else if (exponent <= 0)
-        length = 2 - exponent + count;
-    else
-        length = count <= exponent ? exponent : count + 1;
-    // At most "-", 18 digits, a separator, "E-" and two exponent digits, or "-0.000" and 18.
-    char buffer[32];
-    char *p = buffer;
-    char *const end = buffer + length + (negative ? 1 : 0);
-    if (negative)
-        *p++ = '-';
-    if (!fixed) { // d[.ddd]E[-]x
-        char *e =
-            PutDigits(end, static_cast<std::uint64_t>(shown < 0 ? -shown : shown), exponentDigits);
-        if (shown < 0)
-            *--e = '-';
-        *--e = 'E';
-        e = PutDigits(e, q % kPowersOfTen64[static_cast<std::size_t>(count - 1)], count - 1);
-        if (count > 1)
-            *--e = separator;
-        *p = static_cast<char>('0' + q / kPowersOfTen64[static_cast<std::size_t>(count - 1)]);
-    } else if (exponent <= 0) { // 0.000ddd
-        *p++ = '0';
-        *p++ = separator;
-        std::fill_n(p, -exponent, '0');
-        PutDigits(end, q, count);
-    } else if (count <= exponent) { // ddd000
-        std::fill(PutDigits(p + count, q, count) + count, end, '0');
-    } else { // ddd.ddd
-        const int fraction = count - exponent;
-        const std::uint64_t power = kPowersOfTen64[static_cast<std::size_t>(fraction)];
-        char *const point = PutDigits(end, q % power, fraction) - 1;
-        *point = separator;
-        PutDigits(point, q / power, exponent);
-    }
-    out.append(buffer, end);
-    return true;
-}
-
 // Appends the text of value with precision significant digits and the exponent padded to
 // padding digits.
 void AppendNumber(std::string &out, Extended value, int precision, int padding) {
-    // With 18 digits the exponent is never padded.
-    if (precision == kFullDigits && AppendFullPrecision(out, value))
-        return;
     char digits[kFullDigits];
     int exponent = 0; // E: 10^(E-1) <= magnitude < 10^E
     if (!SignAndDigits(out, value, digits, exponent))
