@@ -58,13 +58,14 @@ void WriteEighteenDigits(std::uint64_t q, char (&digits)[kFullDigits]) {
                                      static_cast<std::uint32_t>(q % 1000000000u)};
     for (int half = 0; half < 2; ++half) {
         std::uint32_t part = halves[half];
-        // Digits 9 * half + 1 to 9 * half + 8 in four pairs from the right, then the first.
-        for (int i = 9 * half + 7; i > 9 * half; i -= 2, part /= 100) {
+        const int first = 9 * half;
+        // Digits first + 1 to first + 8 in four pairs from the right, then the first.
+        for (int i = first + 7; i > first; i -= 2, part /= 100) {
             const std::size_t pair = std::size_t{2} * (part % 100);
             digits[i] = kPairs[pair];
             digits[i + 1] = kPairs[pair + 1];
         }
-        digits[9 * half] = static_cast<char>('0' + part);
+        digits[first] = static_cast<char>('0' + part);
     }
 }
 
