@@ -6,6 +6,7 @@
 #include "calc/CalcFuncs.h"
 #include "calc/CalcVars.h"
 #include "calc/NumCalc.h"
+#include "calc/detail/OperatorLevel.h"
 
 #include "runtime/DecimalSeparator.h"
 

@@ -3,11 +3,11 @@
 // Feeds arbitrary bytes to the calculator as an expression, with either decimal separator.
 #include "calc/CalcFuncs.h"
 #include "calc/CalcVars.h"
+#include "calc/Evaluate.h"
 #include "calc/NumCalc.h"
 
 #include "runtime/DecimalSeparator.h"
 #include "runtime/ErrorBox.h"
-#include "runtime/Faults.h"
 #include "runtime/Random.h"
 
 #include <cstddef>
@@ -27,17 +27,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     calc::InitVariables();
     calc::InitFunctions();
     const std::string text(reinterpret_cast<const char *>(data), size);
-    try {
-        const calc::Extended value = calc::EvaluateExpression(text);
-        // Every value must format, and an error must have a known code.
-        (void)calc::FormatResult(true, value);
-        if (calc::FirstError > calc::errNoSmallerPrime)
-            std::abort();
-        // A second evaluation sees Ans and whatever the first one stored.
-        (void)calc::EvaluateExpression(text);
-    } catch (const runtime::EAbort &) {
-        if (calc::FirstError < 0)
-            std::abort();
-    }
+    const calc::Evaluation first = calc::Evaluate(text);
+    // An abort follows a first error; any error has a known code.
+    if (first.aborted ? first.firstError < 0 : first.firstError > calc::errNoSmallerPrime)
+        std::abort();
+    // Every value must format.
+    (void)calc::FormatResult(true, first.value);
+    // A second evaluation sees Ans and whatever the first one stored.
+    if (!first.aborted)
+        (void)calc::Evaluate(text);
     return 0;
 }

@@ -316,11 +316,9 @@ bool CallBuiltin(const std::string &name, const TExtendedArray &args, Extended &
     }
     try {
         result = found->compute(Call{name, args});
-    } catch (const EAbort &) {
-        throw;
-    } catch (const std::exception &) {
+    } catch (...) {
         result = 0;
-        RaiseCalcError(errCannotCompute, name);
+        detail::ReportFailure(detail::FailureSite::BuiltinCall, name);
     }
     return true;
 }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "calc/NumCalc.h"
+#include "calc/detail/Failures.h"
+#include "calc/detail/OperatorLevel.h"
 
 #include <string>
 

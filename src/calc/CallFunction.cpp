@@ -5,6 +5,7 @@
 #include "calc/CalcFuncs.h"
 #include "calc/Identifiers.h"
 #include "calc/NumCalc.h"
+#include "calc/detail/OperatorLevel.h"
 
 namespace calc {
 

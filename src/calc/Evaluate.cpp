@@ -7,19 +7,20 @@
 #include "calc/Identifiers.h"
 #include "calc/NumCalc.h"
 #include "calc/WorkingText.h"
+#include "calc/detail/EvaluationSteps.h"
+#include "calc/detail/Failures.h"
+#include "calc/detail/OperatorLevel.h"
 
 #include "runtime/Faults.h"
 
-#include <exception>
 #include <vector>
 
 namespace calc {
 
 using namespace text;
 
-namespace {
+namespace detail {
 
-// Spaces go; every bracket becomes round; the multiplication signs become "*".
 std::string Normalise(const std::string &text) {
     std::string s;
     s.reserve(text.size());
@@ -46,17 +47,20 @@ std::string Normalise(const std::string &text) {
     return s;
 }
 
-void SubstituteNamedValues(std::string &s) {
-    // By index: the table does not change during substitution, but keep no references.
-    for (std::size_t i = 0; i < Variables.size(); ++i)
-        SubstituteIdentifier(s, Variables[i].Name, Variables[i].Value, true);
-}
-
-// A "-" after a number, a "!" or a ")" is a subtraction; any other "-" is a sign.
 void MarkBinaryMinus(std::string &s) {
     for (std::size_t i = 2; i <= s.size(); ++i)
         if (At(s, i) == '-' && IsMinusPredecessor(At(s, i - 1)))
             Put(s, i, '~');
+}
+
+} // namespace detail
+
+namespace {
+
+void SubstituteNamedValues(std::string &s) {
+    // By index: the table does not change during substitution, but keep no references.
+    for (std::size_t i = 0; i < Variables.size(); ++i)
+        SubstituteIdentifier(s, Variables[i].Name, Variables[i].Value, true);
 }
 
 // The group from the "(" at open to the end of written, after a function name: its
@@ -149,43 +153,6 @@ bool ReduceBrackets(std::string &s) {
     return true;
 }
 
-template <class Failure> bool Is(const std::exception &e) {
-    return dynamic_cast<const Failure *>(&e) != nullptr;
-}
-
-// How a failure that ends an evaluation is reported; any other failure is errUnknown.
-struct FailureReport {
-    bool (*matches)(const std::exception &);
-    TCalcError code;
-    const char *detail;
-};
-constexpr FailureReport kFailureReports[] = {
-    {Is<runtime::EDivByZero>, errDivisionByZero, ""},
-    {Is<runtime::EZeroDivide>, errDivisionByZero, ""},
-    {Is<runtime::EIntOverflow>, errNotReal, ""},
-    {Is<runtime::EOverflow>, errNotReal, ""},
-    {Is<runtime::EInvalidOp>, errNotReal, ""},
-    {Is<runtime::EInvalidArgument>, errInvalidArgument, "(Ej specificerad)"},
-};
-
-// Reports the failure being handled under its error code; the silent abort passes on.
-void ReportFailure() {
-    try {
-        throw;
-    } catch (const runtime::EAbort &) {
-        throw;
-    } catch (const std::exception &e) {
-        for (const FailureReport &report : kFailureReports)
-            if (report.matches(e)) {
-                RaiseCalcError(report.code, report.detail);
-                return;
-            }
-        RaiseCalcError(errUnknown, "");
-    } catch (...) {
-        RaiseCalcError(errUnknown, "");
-    }
-}
-
 } // namespace
 
 Extended EvaluateExpression(const std::string &text) {
@@ -194,10 +161,10 @@ Extended EvaluateExpression(const std::string &text) {
     if (text.empty())
         return 0;
 
-    std::string s = Normalise(text);
+    std::string s = detail::Normalise(text);
     FoldSigns(s);
     SubstituteNamedValues(s);
-    MarkBinaryMinus(s);
+    detail::MarkBinaryMinus(s);
     try {
         if (!ReduceBrackets(s))
             return 0;
@@ -205,7 +172,7 @@ Extended EvaluateExpression(const std::string &text) {
         SetVariable("Ans", value);
         return value;
     } catch (...) {
-        ReportFailure();
+        detail::ReportFailure(detail::FailureSite::Evaluation);
         return 0;
     }
 }

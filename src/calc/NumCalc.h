@@ -56,16 +56,4 @@ Extended ParseReal(std::string_view text);
 // The entry point: the value of a typed expression (0 on an error that ends it).
 Extended EvaluateExpression(const std::string &text);
 
-// The operator level: a text without round brackets.
-Extended EvaluateOperators(const std::string &text);
-void FoldSigns(std::string &text);
-enum class TArithOperation : std::uint8_t { aoMultiply, aoDivide, aoAdd, aoSubtract };
-Extended AritOp(TArithOperation operation, Extended left, Extended right);
-Extended Power(Extended base, Extended exponent);
-Extended Factorial(Extended x, const std::string &detail);
-TExtendedArray SplitArguments(const std::string &list);
-
-// One function call with evaluated arguments: a built-in, else a user function.
-Extended CallFunction(const std::string &name, const TExtendedArray &args);
-
 } // namespace calc

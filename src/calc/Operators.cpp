@@ -4,6 +4,8 @@
 // and sums, each reduced by rewriting the text, and the small routines they share.
 #include "calc/NumCalc.h"
 #include "calc/WorkingText.h"
+#include "calc/detail/Failures.h"
+#include "calc/detail/OperatorLevel.h"
 
 #include "runtime/Checked.h"
 #include "runtime/Faults.h"
@@ -271,8 +273,8 @@ TExtendedArray SplitArguments(const std::string &list) {
         Extended value = 0;
         try {
             value = ParseReal(View(list, begin, end == 0 ? list.size() : end - 1));
-        } catch (const runtime::EConvertError &) {
-            RaiseCalcError(errNotReal, "");
+        } catch (...) {
+            detail::ReportFailure(detail::FailureSite::ArgumentText);
         }
         values.push_back(value);
         if (end == 0)

@@ -93,7 +93,7 @@ bool IsPrime64(std::uint64_t n) {
         if (n % p == 0)
             return false;
     }
-    if (n < 41 * 41)
+    if (n < std::uint64_t{41} * 41)
         return n >= 2;
     std::size_t bases = kSmallPrimes.size();
     for (const BaseBound &bound : kBaseBounds)

@@ -169,7 +169,7 @@ constexpr std::array<unsigned char, 256> kTable = [] {
     for (int c = 0; c < 256; ++c) {
         const bool digit = c >= '0' && c <= '9';
         const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-        table[c] = static_cast<unsigned char>(
+        table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(
             (digit ? kDigit : 0) | (digit || letter || c == '_' ? kName : 0) |
             // A '-' after one of these is a subtraction.
             (digit || c == '!' || c == ')' || c == ',' || c == '.' ? kMinusPredecessor : 0) |

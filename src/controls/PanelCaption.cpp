@@ -107,7 +107,8 @@ void TPanelCaption::paintEvent(QPaintEvent *) {
         if (!m_caption.isEmpty()) {
             painter.setFont(font());
             painter.setPen(platform::ToQColor(platform::clWhite));
-            painter.drawText(area, m_alignment | Qt::AlignVCenter, m_caption);
+            painter.drawText(area, static_cast<int>((m_alignment | Qt::AlignVCenter).toInt()),
+                             m_caption);
         }
     }
 }

@@ -106,14 +106,15 @@ AnchorWatcher *FindWatcher(const QWidget *control) {
 
 void SetAnchors(QWidget *control, TAnchors anchors) {
     if (AnchorWatcher *watcher = FindWatcher(control))
-        watcher->setAnchors(anchors.toInt());
+        watcher->setAnchors(static_cast<int>(anchors.toInt()));
     else
-        new AnchorWatcher(control, anchors.toInt());
+        new AnchorWatcher(control, static_cast<int>(anchors.toInt()));
 }
 
 TAnchors Anchors(const QWidget *control) {
     const AnchorWatcher *watcher = FindWatcher(control);
-    return watcher ? TAnchors::fromInt(watcher->anchors()) : (akLeft | akTop);
+    return watcher ? TAnchors::fromInt(static_cast<TAnchors::Int>(watcher->anchors()))
+                   : (akLeft | akTop);
 }
 
 } // namespace platform

@@ -47,7 +47,7 @@ class Builtins : public CalcFixtureSep {
             const auto outcome = Eval(text);
             EXPECT_FALSE(outcome.aborted);
             EXPECT_EQ(outcome.value, row.value);
-            EXPECT_EQ(outcome.error, row.error);
+            EXPECT_EQ(outcome.firstError, row.error);
         }
     }
     Extended Stored(const std::string &name) {
@@ -369,7 +369,7 @@ TEST_P(Builtins, RectangularToPolarStoresRadiusAndAngle) {
         Reset(GetParam());
         SCOPED_TRACE(c.text);
         const auto outcome = Eval(c.text);
-        EXPECT_EQ(outcome.error, kNone);
+        EXPECT_EQ(outcome.firstError, kNone);
         EXPECT_EQ(outcome.value, c.r);
         EXPECT_EQ(Stored("Theta"), c.theta);
     }
@@ -387,7 +387,7 @@ TEST_P(Builtins, StoredCoordinatesAreUsableLater) {
     EXPECT_EQ(Stored("x"), 2);
     EXPECT_EQ(Stored("y"), 0);
     const auto outcome = Eval("PTR(2;Pi)");
-    EXPECT_EQ(outcome.error, kNone);
+    EXPECT_EQ(outcome.firstError, kNone);
     const Extended pi18 = Value("3.14159265358979324");
     EXPECT_EQ(outcome.value, Through(2 * std::cos(pi18)));
     EXPECT_EQ(Stored("y"), 2 * std::sin(pi18));
@@ -402,7 +402,7 @@ TEST_P(Builtins, RandomDrawsFromTheSharedGenerator) {
         SCOPED_TRACE(row.text);
         const auto outcome = Eval(Local(row.text));
         EXPECT_EQ(outcome.value, row.value);
-        EXPECT_EQ(outcome.error, row.error);
+        EXPECT_EQ(outcome.firstError, row.error);
     }
 
     std::set<long long> seen;

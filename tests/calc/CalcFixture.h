@@ -7,7 +7,9 @@
 #include "calc/CalcErrors.h"
 #include "calc/CalcFuncs.h"
 #include "calc/CalcVars.h"
+#include "calc/Evaluate.h"
 #include "calc/NumCalc.h"
+#include "calc/detail/OperatorLevel.h"
 
 #include "runtime/DecimalSeparator.h"
 #include "runtime/ErrorBox.h"
@@ -20,14 +22,6 @@
 #include <vector>
 
 namespace calc::testing {
-
-// What one evaluation gave: its value, the code of its first error (-1 when none), and
-// whether it ended with the silent abort (the value is then 0).
-struct EvalOutcome {
-    Extended value = 0;
-    int error = -1;
-    bool aborted = false;
-};
 
 // One expected evaluation: the text and the value are written with "." as the decimal
 // separator and rewritten for the one under test; the value is compared as the calculator
@@ -68,27 +62,29 @@ class CalcFixture : public ::testing::Test {
             });
     }
 
-    static EvalOutcome Eval(const std::string &text) { return EvalWith(text, EvaluateExpression); }
+    static Evaluation Eval(const std::string &text) { return Evaluate(text); }
 
-    // The same with another evaluator (the previous implementation, for equivalence).
-    template <class Evaluate>
-    static EvalOutcome EvalWith(const std::string &text, Evaluate evaluate) {
-        EvalOutcome outcome;
+    // The outcome of another evaluator (the previous implementation, for equivalence), read
+    // from the error state as its callers did.
+    template <class Evaluator>
+    static Evaluation EvalWith(const std::string &text, Evaluator evaluate) {
+        Evaluation outcome;
         try {
             outcome.value = evaluate(text);
         } catch (const runtime::EAbort &) {
             outcome.aborted = true;
         }
-        outcome.error = FirstError;
+        outcome.firstError = FirstError;
+        outcome.message = FirstErrorMessage;
         return outcome;
     }
 
     static void CheckRows(const std::vector<ExprRow> &rows) {
         for (const ExprRow &row : rows) {
             SCOPED_TRACE(row.text);
-            const EvalOutcome outcome = Eval(Local(row.text));
+            const Evaluation outcome = Eval(Local(row.text));
             EXPECT_EQ(FormatResult(false, outcome.value), Local(row.value));
-            EXPECT_EQ(outcome.error, row.error);
+            EXPECT_EQ(outcome.firstError, row.error);
             EXPECT_EQ(outcome.aborted, row.aborted);
         }
     }

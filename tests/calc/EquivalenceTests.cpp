@@ -98,7 +98,8 @@ TEST_P(NumberTextEquivalence, RandomNormalValuesAroundTheIntegerConversion) {
     std::uniform_int_distribution<int> exponent(16383 - 80, 16383 + 135);
     for (long i = 0; i < Draws() && !Enough(); ++i)
         Check(FromBits(random() | (std::uint64_t{1} << 63),
-                       static_cast<std::uint16_t>(exponent(random) | (random() & 0x8000))));
+                       static_cast<std::uint16_t>(static_cast<std::uint64_t>(exponent(random)) |
+                                                  (random() & 0x8000))));
 }
 
 TEST_P(NumberTextEquivalence, IntegersAndHalvesThatTieAtEighteenDigits) {
@@ -278,37 +279,35 @@ class ExpressionEquivalence : public CalcFixtureSep {
     // Evaluates with fresh tables, error state and seed, as the game's answer box does on its
     // first answer, then once more to see Ans and what the first evaluation stored.
     struct Run {
-        EvalOutcome first, second;
-        std::string message;
+        Evaluation first, second;
         TVarList variables;
     };
-    template <class Evaluate> Run Twice(const std::string &text, Evaluate evaluate) {
+    template <class Evaluator> Run Twice(const std::string &text, Evaluator evaluate) {
         Reset(GetParam());
         Run run;
-        run.first = EvalWith(text, evaluate);
-        run.message = FirstErrorMessage;
-        run.second = EvalWith(text, evaluate);
+        run.first = evaluate(text);
+        run.second = evaluate(text);
         run.variables = Variables;
         return run;
     }
-    static bool Same(const EvalOutcome &a, const EvalOutcome &b) {
-        return SameBits(a.value, b.value) && a.error == b.error && a.aborted == b.aborted;
+    static bool Same(const Evaluation &a, const Evaluation &b) {
+        return SameBits(a.value, b.value) && a.firstError == b.firstError &&
+               a.aborted == b.aborted && a.message == b.message;
     }
     void Compare(const std::string &text) {
-        const Run now = Twice(text, [](const std::string &t) { return EvaluateExpression(t); });
-        const Run before =
-            Twice(text, [](const std::string &t) { return reference::EvaluateExpression(t); });
+        const Run now = Twice(text, Eval);
+        const Run before = Twice(
+            text, [](const std::string &t) { return EvalWith(t, reference::EvaluateExpression); });
         bool same = Same(now.first, before.first) && Same(now.second, before.second) &&
-                    now.message == before.message &&
                     now.variables.size() == before.variables.size();
         for (std::size_t i = 0; same && i < now.variables.size(); ++i)
             same = now.variables[i].Name == before.variables[i].Name &&
                    SameBits(now.variables[i].Value, before.variables[i].Value);
         EXPECT_TRUE(same) << text << "\n  now " << Bits(now.first.value) << " error "
-                          << now.first.error << " aborted " << now.first.aborted << "\n  before "
-                          << Bits(before.first.value) << " error " << before.first.error
-                          << " aborted " << before.first.aborted;
-        ++outcomes[before.first.aborted ? 12 : before.first.error + 1];
+                          << now.first.firstError << " aborted " << now.first.aborted
+                          << "\n  before " << Bits(before.first.value) << " error "
+                          << before.first.firstError << " aborted " << before.first.aborted;
+        ++outcomes[before.first.aborted ? 12 : before.first.firstError + 1];
     }
     // By the previous evaluator's first outcome: [0] no error, [1 + code], [12] aborted.
     int outcomes[13] = {};

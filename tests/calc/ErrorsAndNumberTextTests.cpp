@@ -69,9 +69,9 @@ TEST_F(ErrorReporting, ImmediateCodesShowATopmostBoxAndAbort) {
 }
 
 TEST_F(ErrorReporting, EveryEvaluationStartsClean) {
-    EXPECT_EQ(Eval("1/0").error, errDivisionByZero);
-    const EvalOutcome next = Eval("2");
-    EXPECT_EQ(next.error, -1);
+    EXPECT_EQ(Eval("1/0").firstError, errDivisionByZero);
+    const Evaluation next = Eval("2");
+    EXPECT_EQ(next.firstError, -1);
     EXPECT_FALSE(ErrorOccurred);
     EXPECT_FALSE(ErrorReported);
     // The empty text clears ErrorOccurred but leaves ErrorReported alone.
@@ -238,6 +238,34 @@ TEST_F(NumberParsing, RejectsWhatIsNoNumber) {
             EXPECT_EQ(std::string(e.what()), "'" + text + "' is not a valid floating point value");
         }
     }
+}
+
+// The characters from "/" to "?" next to "0" to "9" look like digits to a byte-wise test:
+// in runs of eight or more, in the integer part, the fraction and the exponent, none of them
+// may be read as a digit.
+TEST_F(NumberParsing, CharactersNextToTheDigitsAreNoDigits) {
+    const std::string digits = "1234567890123456789012345";
+    const std::string prefixes[] = {"", "-", "0.", "12.", "1234567.", "0.00000000"};
+    for (const std::string &prefix : prefixes)
+        for (std::size_t at = 0; at <= digits.size(); ++at)
+            for (const char c : std::string("/:;<=>?@\x00\xB5", 10)) {
+                std::string text = prefix + digits;
+                text.insert(at + prefix.size(), 1, c);
+                SCOPED_TRACE(text);
+                EXPECT_THROW(ParseReal(text), runtime::EConvertError);
+                text.erase(at + prefix.size());
+                text += std::string("E12") + c;
+                EXPECT_THROW(ParseReal(text), runtime::EConvertError);
+            }
+    // The same runs with nothing foreign read whole.
+    EXPECT_EQ(ParseReal("12345678"), 12345678);
+    EXPECT_EQ(ParseReal("1234567890123456"), 1234567890123456);
+    EXPECT_EQ(ParseReal("0.12345678"), 0.12345678L);
+    EXPECT_EQ(ParseReal("99999999.99999999"), 9999999999999999 / 1e8L);
+    // The expression that first showed the gap: an error, not 12345680.
+    const Evaluation outcome = Eval("1234567:");
+    EXPECT_EQ(outcome.value, 0);
+    EXPECT_EQ(outcome.firstError, errUnknown);
 }
 
 } // namespace

@@ -134,17 +134,55 @@ TEST_P(Evaluation, CallGroupsBraceTheWholeName) {
     });
 }
 
+// calc::Evaluate, as the console and the game call it: value, abort, first error and its
+// message in one result, whatever the evaluation before left behind.
+TEST_P(Evaluation, EvaluateGivesTheWholeOutcome) {
+    struct Row {
+        std::string text;
+        Extended value;
+        int error;
+        bool aborted;
+        std::string detail;
+    };
+    const Row rows[] = {
+        {"2+3", 5, -1, false, ""},
+        {"", 0, -1, false, ""},
+        {"1/0", 0, errDivisionByZero, false, ""},
+        {"1E4932*10", 0, errNotReal, false, ""},
+        {"(-8)^(1/3)", 0, errNotReal, false, ""},
+        {"abc+1", 0, errUnknown, false, ""},
+        {"2*(", 0, errSyntax, false, ""},
+        {"sqrt(-1)+2", 2, errCannotCompute, false, "sqrt"},
+        {"2.5!+2.5!", 0, errNaturalExpected, true, "fact"},
+        {"sqrt(-1)+sqrt(-1)", 0, errCannotCompute, true, "sqrt"},
+    };
+    // Each row twice: after the row before it, and after an abort.
+    for (const Row &row : rows)
+        for (const char *before : {"7", "2.5!+2.5!"}) {
+            SCOPED_TRACE(row.text + " after " + before);
+            Evaluate(Local(before));
+            const calc::Evaluation outcome = Evaluate(Local(row.text));
+            EXPECT_EQ(outcome.value, row.value);
+            EXPECT_EQ(outcome.firstError, row.error);
+            EXPECT_EQ(outcome.aborted, row.aborted);
+            EXPECT_EQ(outcome.message,
+                      row.error < 0
+                          ? ""
+                          : CalcErrorMessage(static_cast<TCalcError>(row.error), row.detail));
+        }
+}
+
 TEST_P(Evaluation, AnsHoldsTheLastCompletedResult) {
-    EXPECT_EQ(Eval("Ans+1").error, errUnknown);
+    EXPECT_EQ(Eval("Ans+1").firstError, errUnknown);
     EXPECT_EQ(FindVariable("Ans"), -1);
     EXPECT_EQ(EvaluateExpression("41"), 41);
     EXPECT_EQ(EvaluateExpression("Ans+1"), 42);
-    EXPECT_EQ(Eval("1/0").error, errDivisionByZero);
+    EXPECT_EQ(Eval("1/0").firstError, errDivisionByZero);
     Extended ans = 0;
     ASSERT_TRUE(GetVariable("Ans", ans));
     EXPECT_EQ(ans, 42);
     // An error that lets the evaluation finish still stores its result.
-    EXPECT_EQ(Eval("2(3)").error, errUnknownFunction);
+    EXPECT_EQ(Eval("2(3)").firstError, errUnknownFunction);
     ASSERT_TRUE(GetVariable("Ans", ans));
     EXPECT_EQ(ans, 0);
     // A minus before a substituted negative value subtracts it.
@@ -219,7 +257,7 @@ TEST_P(Evaluation, UnmatchedBracketsAreSyntaxErrors) {
         {")2", "0", errSyntax},
         {"(1)+2)*(", "0", errSyntax},
     });
-    EXPECT_EQ(Eval("2)").error, errSyntax);
+    EXPECT_EQ(Eval("2)").firstError, errSyntax);
     EXPECT_EQ(FindVariable("Ans"), -1);
 }
 
@@ -254,12 +292,12 @@ TEST_F(LongTexts, TenThousandCharactersEvaluate) {
     calls += std::string(1000, ')');
     EXPECT_EQ(EvaluateExpression(calls), 2);
 
-    EXPECT_EQ(Eval(std::string(10000, '(')).error, errSyntax);
-    EXPECT_EQ(Eval(std::string(10000, ')')).error, errSyntax);
+    EXPECT_EQ(Eval(std::string(10000, '(')).firstError, errSyntax);
+    EXPECT_EQ(Eval(std::string(10000, ')')).firstError, errSyntax);
     EXPECT_EQ(Eval(std::string(10000, '-') + "1").value, 1);
-    EXPECT_EQ(Eval(std::string(10000, '!')).error, errUnknown);
+    EXPECT_EQ(Eval(std::string(10000, '!')).firstError, errUnknown);
     EXPECT_EQ(Eval(std::string(4900, '9')).value, ParseReal(std::string(4900, '9')));
-    EXPECT_EQ(Eval(std::string(10000, '9')).error, errUnknown);
+    EXPECT_EQ(Eval(std::string(10000, '9')).firstError, errUnknown);
 }
 
 // Random texts over the calculator's alphabet: each evaluation returns a value or aborts
@@ -274,11 +312,11 @@ TEST_F(LongTexts, ArbitraryTextsNeverFailOtherwise) {
             text += alphabet[static_cast<std::size_t>(
                 runtime::Random(static_cast<std::int32_t>(alphabet.size())))];
         SCOPED_TRACE(text);
-        const EvalOutcome outcome = Eval(text);
-        EXPECT_GE(outcome.error, -1);
-        EXPECT_LE(outcome.error, errNoSmallerPrime);
+        const auto outcome = Eval(text);
+        EXPECT_GE(outcome.firstError, -1);
+        EXPECT_LE(outcome.firstError, errNoSmallerPrime);
         if (outcome.aborted) {
-            EXPECT_NE(outcome.error, -1);
+            EXPECT_NE(outcome.firstError, -1);
         }
     }
 }

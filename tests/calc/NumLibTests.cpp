@@ -32,7 +32,8 @@ bool IsPrimeByTrial(std::uint64_t x) {
 std::uint64_t GcdByTrial(const std::vector<std::int64_t> &values) {
     std::uint64_t m = 0;
     for (const std::int64_t v : values) {
-        const std::uint64_t magnitude = v < 0 ? 0 - static_cast<std::uint64_t>(v) : v;
+        const std::uint64_t magnitude =
+            v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
         if (magnitude != 0 && (m == 0 || magnitude < m))
             m = magnitude;
     }

@@ -101,8 +101,8 @@ TEST_P(Operators, FactorialsOfNaturalNumbersOnly) {
         // Only the factor digits before "!" are its operand: 1E(10!) has too many exponent digits.
         {"1E10!", "0", errUnknown},
     });
-    const EvalOutcome largest = Eval("1754!");
-    EXPECT_EQ(largest.error, -1);
+    const Evaluation largest = Eval("1754!");
+    EXPECT_EQ(largest.firstError, -1);
     EXPECT_TRUE(std::isfinite(largest.value));
     EXPECT_EQ(FormatResult(true, largest.value), Local("1.97926189011E4930"));
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "calc/NumCalc.h"
+#include "calc/detail/OperatorLevel.h"
 
 #include <string>
 
@@ -17,8 +18,6 @@ Extended ParseReal(const std::string &text);
 Extended EvaluateExpression(const std::string &text);
 Extended EvaluateOperators(const std::string &text);
 void FoldSigns(std::string &text);
-Extended AritOp(TArithOperation operation, Extended left, Extended right);
-Extended Power(Extended base, Extended exponent);
 Extended Factorial(Extended x, const std::string &detail);
 TExtendedArray SplitArguments(const std::string &list);
 void SubstituteIdentifier(std::string &text, const std::string &name, Extended value,

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The previous entry point (bracket reduction by repeated passes from the start), kept unchanged
-// as the reference that the current evaluator must match in value, error code and abort.
+// The previous entry point (bracket reduction by repeated passes from the start), kept as the
+// reference that the current evaluator must match in value, error code and abort. The steps
+// that did not change are the production ones.
 #include "Reference.h"
 #include "calc/CalcVars.h"
 #include "calc/NumCalc.h"
 #include "calc/WorkingText.h"
+#include "calc/detail/EvaluationSteps.h"
 
 #include "runtime/Faults.h"
 
@@ -17,44 +19,10 @@ using namespace text;
 
 namespace {
 
-// Spaces go; every bracket becomes round; the multiplication signs become "*".
-std::string Normalise(const std::string &text) {
-    std::string s;
-    s.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case ' ':
-            break;
-        case '[':
-        case '{':
-            s += '(';
-            break;
-        case ']':
-        case '}':
-            s += ')';
-            break;
-        case '\xD7': // the multiplication sign
-        case '\xB7': // the middle dot
-            s += '*';
-            break;
-        default:
-            s += c;
-        }
-    }
-    return s;
-}
-
 void SubstituteNamedValues(std::string &s) {
     // By index: the table does not change during substitution, but keep no references.
     for (std::size_t i = 0; i < Variables.size(); ++i)
         SubstituteIdentifier(s, Variables[i].Name, Variables[i].Value, true);
-}
-
-// A "-" after a number, a "!" or a ")" is a subtraction; any other "-" is a sign.
-void MarkBinaryMinus(std::string &s) {
-    for (std::size_t i = 2; i <= s.size(); ++i)
-        if (At(s, i) == '-' && IsMinusPredecessor(At(s, i - 1)))
-            s[i - 1] = '~';
 }
 
 // The "(" ... ")" group from open to close, after a function name: its ";"-separated parts
@@ -175,10 +143,10 @@ Extended EvaluateExpression(const std::string &text) {
     if (text.empty())
         return 0;
 
-    std::string s = Normalise(text);
+    std::string s = detail::Normalise(text);
     FoldSigns(s);
     SubstituteNamedValues(s);
-    MarkBinaryMinus(s);
+    detail::MarkBinaryMinus(s);
     try {
         if (!ReduceBrackets(s))
             return 0;

@@ -1,14 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The previous number text (the trial-scaling FormatResult and ParseReal), kept unchanged as
-// the reference that the current one must match byte for byte.
+// The previous number text (the trial-scaling FormatResult and ParseReal), kept as the
+// reference that the current one must match byte for byte; the _digits setting is shared.
 #include "Reference.h"
-#include "calc/CalcVars.h"
 #include "calc/NumCalc.h"
+#include "calc/detail/NumberText.h"
 
 #include "runtime/DecimalSeparator.h"
 #include "runtime/Faults.h"
-#include "runtime/Rounding.h"
 
 #include <cmath>
 #include <cstdint>
@@ -20,27 +19,6 @@ namespace calc::reference {
 namespace {
 
 constexpr int kFullDigits = 18;
-
-// Precision and exponent padding from _digits: the precision is clamped to 2..18, the
-// padding is the rounded value itself when it lies in 0..4.
-void DigitsSetting(bool useDigits, int &precision, int &padding) {
-    precision = kFullDigits;
-    padding = 0;
-    if (!useDigits)
-        return;
-    Extended digits = 12;
-    GetVariable("_digits", digits);
-    const Extended rounded = runtime::RoundHalfEven(digits);
-    // NaN fails every comparison and counts as the smallest precision.
-    if (rounded >= 0 && rounded <= 4)
-        padding = static_cast<int>(rounded);
-    if (rounded >= kFullDigits)
-        precision = kFullDigits;
-    else if (rounded >= 2)
-        precision = static_cast<int>(rounded);
-    else
-        precision = 2;
-}
 
 // The significant digits of a positive finite magnitude, correctly rounded to 18, and its
 // decimal exponent E. A value that is an integer of at most 18 digits divided by an exact
@@ -78,7 +56,7 @@ void ShortestDigits(Extended magnitude, std::string &digits, int &exponent) {
 std::string FormatResult(bool UseDigits, Extended value) {
     int precision = 0;
     int padding = 0;
-    DigitsSetting(UseDigits, precision, padding);
+    detail::DigitsSetting(UseDigits, precision, padding);
 
     if (std::isnan(value))
         return std::signbit(value) ? "-NAN" : "NAN";

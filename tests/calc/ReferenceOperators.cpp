@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The previous operator level (each reduction rewrites the whole text), kept unchanged as the
-// reference for the current one.
+// The previous operator level (each reduction rewrites the whole text), kept as the reference
+// for the current one; the arithmetic and the power did not change and are the production ones.
 #include "Reference.h"
 #include "calc/NumCalc.h"
 #include "calc/WorkingText.h"
@@ -131,7 +131,7 @@ void ReducePowers(std::string &s) {
         std::size_t last = 0;
         const std::string left = LeftFactor(s, k, start);
         const std::string right = RightOperand(s, k, last);
-        const Extended value = Power(ParseReal(left), ParseReal(right));
+        const Extended value = calc::Power(ParseReal(left), ParseReal(right));
         ReplaceSpan(s, start, last, Operand(s, last + 1, value));
         from = start;
     }
@@ -163,7 +163,7 @@ void ReduceBinary(std::string &s, const char *operators) {
         default:
             break;
         }
-        const Extended value = reference::AritOp(operation, ParseReal(left), ParseReal(right));
+        const Extended value = calc::AritOp(operation, ParseReal(left), ParseReal(right));
         ReplaceSpan(s, start, last, FormatResult(false, value));
         from = start;
     }
@@ -197,44 +197,6 @@ void FoldSigns(std::string &text) {
     }
     if (!text.empty() && text[0] == '+')
         text.erase(0, 1);
-}
-
-Extended AritOp(TArithOperation operation, Extended left, Extended right) {
-    switch (operation) {
-    case TArithOperation::aoMultiply:
-        return runtime::Multiply(left, right);
-    case TArithOperation::aoDivide:
-        return runtime::Divide(left, right);
-    case TArithOperation::aoAdd:
-        return runtime::Add(left, right);
-    case TArithOperation::aoSubtract:
-        return runtime::Subtract(left, right);
-    }
-    RaiseCalcError(errCannotCompute, "AritOp");
-    return left;
-}
-
-Extended Power(Extended base, Extended exponent) {
-    if (exponent == 0)
-        return 1;
-    if (base == 0 && exponent > 0)
-        return 0;
-    if (exponent == runtime::IntPart(exponent) && std::fabs(exponent) <= 2147483647.0L) {
-        auto magnitude = static_cast<std::uint32_t>(std::fabs(exponent));
-        Extended product = 1;
-        Extended square = base;
-        for (;;) {
-            if (magnitude & 1u)
-                product = runtime::Multiply(product, square);
-            magnitude >>= 1;
-            // No square beyond the highest bit: it could overflow for nothing.
-            if (magnitude == 0)
-                break;
-            square = runtime::Multiply(square, square);
-        }
-        return exponent < 0 ? runtime::Divide(1, product) : product;
-    }
-    return runtime::Exp(runtime::Multiply(exponent, runtime::Ln(base)));
 }
 
 Extended Factorial(Extended x, const std::string &detail) {

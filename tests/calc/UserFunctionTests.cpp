@@ -31,9 +31,9 @@ TEST_F(UserFunctions, ABodyIsEvaluatedWithItsArgumentsWrittenIn) {
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.text);
-        const EvalOutcome outcome = Eval(row.text);
+        const Evaluation outcome = Eval(row.text);
         EXPECT_EQ(outcome.value, row.value);
-        EXPECT_EQ(outcome.error, row.error);
+        EXPECT_EQ(outcome.firstError, row.error);
     }
 }
 
@@ -49,9 +49,9 @@ TEST_F(UserFunctions, TheNestedEvaluationStoresAnsAndForgetsEarlierErrors) {
     ASSERT_TRUE(GetVariable("Ans", ans));
     EXPECT_EQ(ans, 42);
     // An error of the caller is forgotten by the nested evaluation, so a later one returns.
-    const EvalOutcome outcome = Eval("twice(2.5!)+2.5!");
+    const Evaluation outcome = Eval("twice(2.5!)+2.5!");
     EXPECT_FALSE(outcome.aborted);
-    EXPECT_EQ(outcome.error, errNaturalExpected);
+    EXPECT_EQ(outcome.firstError, errNaturalExpected);
 }
 
 } // namespace

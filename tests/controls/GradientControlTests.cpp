@@ -127,7 +127,8 @@ TEST_F(GradientControlTest, ColumnsAndRowsCarryTheSteps) {
         band->setColor2(row.to);
         const QImage image = Snapshot(band);
         for (int i = 0; i < static_cast<int>(row.greys.size()); ++i) {
-            const TColor expected = platform::RGBColor(row.greys[i], row.greys[i], row.greys[i]);
+            const int grey = row.greys[static_cast<std::size_t>(i)];
+            const TColor expected = platform::RGBColor(grey, grey, grey);
             if (row.direction == gdHorizontal) {
                 EXPECT_EQ(PixelAt(image, i, 0), expected) << "column " << i;
                 EXPECT_EQ(PixelAt(image, i, row.size.height() - 1), expected) << "column " << i;
