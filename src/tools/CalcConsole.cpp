@@ -21,6 +21,10 @@
 #include <string>
 #include <unistd.h>
 #include <vector>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -58,6 +62,12 @@ bool ParseSeed(const std::string &text, std::uint64_t &seed) {
 } // namespace
 
 int main(int argc, char **argv) {
+#ifdef _WIN32
+    // The same bytes as on every other system: no carriage returns added or taken away.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     Options options;
     bool seeded = false;
     bool optionsEnded = false;
