@@ -24,8 +24,9 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h> // needs windows.h first
 #endif
 
 namespace {
