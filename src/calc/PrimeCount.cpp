@@ -16,6 +16,11 @@ namespace calc {
 
 namespace {
 
+// Every table here is far smaller than the address space, also on 32-bit targets.
+std::size_t Index(std::uint64_t i) {
+    return static_cast<std::size_t>(i);
+}
+
 std::uint64_t FloorSqrt(std::uint64_t x) {
     auto r = static_cast<std::uint64_t>(std::sqrt(static_cast<long double>(x)));
     while (r * r > x)
@@ -49,7 +54,7 @@ std::vector<std::uint32_t> SmallPrimes(std::uint32_t limit) {
             continue;
         primes.push_back(i);
         for (std::uint64_t m = std::uint64_t{i} * i; m <= limit; m += 2 * i)
-            composite[m / 2] = true;
+            composite[Index(m / 2)] = true;
     }
     return primes;
 }
@@ -69,7 +74,7 @@ void SieveWindow(std::uint64_t lo, std::vector<std::uint64_t> &bits,
         if (m % 2 == 0)
             m += p;
         for (std::uint64_t k = (m - lo) / 2; k < count; k += p)
-            bits[k / 64] &= ~(std::uint64_t{1} << (k % 64));
+            bits[Index(k / 64)] &= ~(std::uint64_t{1} << (k % 64));
     }
     if (lo == 1)
         bits[0] &= ~std::uint64_t{1}; // 1 is not prime
@@ -81,8 +86,8 @@ class PrimeTable {
   public:
     explicit PrimeTable(std::uint64_t limit) : limit_(limit) {
         const std::uint64_t words = limit / 128 + 1;
-        bits_.resize(words);
-        before_.resize(words);
+        bits_.resize(Index(words));
+        before_.resize(Index(words));
         const auto base = SmallPrimes(static_cast<std::uint32_t>(FloorSqrt(limit) + 1));
         std::vector<std::uint64_t> window(kWindowOdds / 64);
         for (std::uint64_t w = 0; w < words; w += window.size()) {
@@ -92,8 +97,8 @@ class PrimeTable {
         }
         std::uint64_t total = 1; // the prime 2, which has no bit
         for (std::uint64_t w = 0; w < words; ++w) {
-            before_[w] = total;
-            total += static_cast<std::uint64_t>(std::popcount(bits_[w]));
+            before_[Index(w)] = total;
+            total += static_cast<std::uint64_t>(std::popcount(bits_[Index(w)]));
         }
     }
 
@@ -105,7 +110,8 @@ class PrimeTable {
         const std::uint64_t k = (v - 1) / 2; // odd numbers 1, 3, ..., v (or v - 1)
         const std::uint64_t w = k / 64;
         const std::uint64_t mask = (std::uint64_t{2} << (k % 64)) - 1;
-        return before_[w] + static_cast<std::uint64_t>(std::popcount(bits_[w] & mask));
+        return before_[Index(w)] +
+               static_cast<std::uint64_t>(std::popcount(bits_[Index(w)] & mask));
     }
 
     // The primes up to v, v within the table, in order.
@@ -114,7 +120,7 @@ class PrimeTable {
         if (v >= 2)
             primes.push_back(2);
         for (std::uint64_t n = 3; n <= v; n += 2)
-            if (bits_[(n / 2) / 64] >> ((n / 2) % 64) & 1)
+            if (bits_[Index(n / 128)] >> ((n / 2) % 64) & 1)
                 primes.push_back(n);
         return primes;
     }
@@ -134,12 +140,12 @@ class Phi {
         std::uint64_t product = 1;
         for (std::size_t i = 0; i < kSmall; ++i)
             product *= primes_[i];
-        period_.resize(product + 1);
+        period_.resize(Index(product + 1));
         for (std::uint64_t v = 0; v <= product; ++v) {
             bool coprime = v != 0;
             for (std::size_t i = 0; i < kSmall && coprime; ++i)
                 coprime = v % primes_[i] != 0;
-            period_[v] = (v == 0 ? 0 : period_[v - 1]) + (coprime ? 1 : 0);
+            period_[Index(v)] = (v == 0 ? 0 : period_[Index(v - 1)]) + (coprime ? 1 : 0);
         }
     }
 
@@ -173,7 +179,7 @@ class Phi {
     std::uint64_t Tiny(std::uint64_t v, std::size_t c) const {
         if (c == kSmall) {
             const std::uint64_t period = period_.size() - 1;
-            return v / period * period_[period] + period_[v % period];
+            return v / period * period_[Index(period)] + period_[Index(v % period)];
         }
         if (c == 0)
             return v;
@@ -194,10 +200,10 @@ std::vector<std::uint64_t> PrimesBetween(std::uint64_t lo, std::uint64_t hi) {
     if (first >= hi)
         return primes;
     const auto base = SmallPrimes(static_cast<std::uint32_t>(FloorSqrt(hi) + 1));
-    std::vector<std::uint64_t> bits((hi - first + 127) / 128);
+    std::vector<std::uint64_t> bits(Index((hi - first + 127) / 128));
     SieveWindow(first, bits, base);
     for (std::uint64_t k = 0; first + 2 * k < hi; ++k)
-        if (bits[k / 64] >> (k % 64) & 1)
+        if (bits[Index(k / 64)] >> (k % 64) & 1)
             primes.push_back(first + 2 * k);
     return primes;
 }
@@ -242,8 +248,8 @@ std::uint64_t CountPrimes(std::uint64_t x) {
     const std::uint64_t root = FloorSqrt(x);
     const PrimeTable table(x / y);
     auto primes = table.Primes(root + 1);
-    const std::size_t a = table.Pi(y);
-    const std::size_t b = table.Pi(root);
+    const std::size_t a = Index(table.Pi(y));
+    const std::size_t b = Index(table.Pi(root));
     // P2: the numbers up to x with exactly two prime factors, both above the a-th prime.
     std::uint64_t p2 = 0;
     for (std::size_t i = a; i < b; ++i)

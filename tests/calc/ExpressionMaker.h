@@ -16,8 +16,8 @@ class ExpressionMaker {
   public:
     explicit ExpressionMaker(std::uint64_t seed) : random(seed) {}
     // Calls of the left-out functions become calls of abs, drawn the same way.
-    ExpressionMaker(std::uint64_t seed, std::set<std::string> leftOut)
-        : random(seed), leftOut(std::move(leftOut)) {}
+    ExpressionMaker(std::uint64_t seed, std::set<std::string> leftOutNames)
+        : random(seed), leftOut(std::move(leftOutNames)) {}
 
     std::string Make() { return Expression(0); }
 
@@ -55,7 +55,7 @@ class ExpressionMaker {
         case 0:
             return Number();
         case 1:
-            return names[Pick(Pick(3) == 0 ? std::size(names) : 7)];
+            return names[Pick(Pick(3) == 0 ? static_cast<int>(std::size(names)) : 7)];
         case 2: {
             const int kind = Pick(3);
             return opens[kind] + Expression(depth + 1) + closes[Pick(5) == 0 ? Pick(3) : kind];

@@ -24,9 +24,10 @@ echo "windows tests: $arch build under $(basename "$wine")"
 export WINEPREFIX="$PWD/build/wine-prefix-$arch" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINESERVER=$server
 rm -rf "$WINEPREFIX"
-"$wine" wineboot --init >/dev/null 2>&1
+mkdir -p "$WINEPREFIX"
 "$server" -p
 trap '"$server" -k || true' EXIT
+"$wine" wineboot --init >/dev/null 2>&1
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARA_WERROR=ON \
   -DCMAKE_TOOLCHAIN_FILE="cmake/toolchain-$arch-w64-mingw32.cmake"
