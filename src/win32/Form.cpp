@@ -7,17 +7,6 @@ namespace win32 {
 
 namespace {
 
-bool Pump(HWND window, MSG &msg) {
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0)
-        return false;
-    if (!IsDialogMessageW(window, &msg)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return true;
-}
-
 bool IsPushButton(HWND window) {
     wchar_t name[16] = {};
     GetClassNameW(window, name, 16);
@@ -29,6 +18,20 @@ bool IsPushButton(HWND window) {
 
 } // namespace
 
+bool Pump(TForm &form, MSG &msg) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0)
+        return false;
+    const bool own = msg.hwnd == form.Handle() || IsChild(form.Handle(), msg.hwnd);
+    if (own && form.PreTranslate(msg))
+        return true;
+    if (!IsDialogMessageW(form.Handle(), &msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return true;
+}
+
 void TForm::ShowModal(HWND owner) {
     FClosed = false;
     if (owner != nullptr)
@@ -37,7 +40,7 @@ void TForm::ShowModal(HWND owner) {
     SetForegroundWindow(Handle());
     MSG msg{};
     while (!FClosed) {
-        if (!Pump(Handle(), msg)) {
+        if (!Pump(*this, msg)) {
             // WM_QUIT belongs to the outer loop.
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
@@ -91,7 +94,7 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return Default(message, wParam, lParam);
 }
 
-int RunMessageLoop(HWND mainWindow) {
+int RunMessageLoop(TForm &mainWindow) {
     MSG msg{};
     while (Pump(mainWindow, msg)) {
     }

@@ -26,13 +26,19 @@ class TForm : public TWindow {
     virtual HWND FirstFocus() { return nullptr; }
     // Runs every time the window becomes active.
     virtual void FormActivate() {}
+    // A keyboard message the window handles before the dialog keys; true when handled.
+    virtual bool PreTranslate(const MSG &) { return false; }
+
+    friend bool Pump(TForm &form, MSG &msg);
 
   private:
     bool FClosed = false;
     HWND FFocused = nullptr;
 };
 
-// The application's message loop over one window's keyboard navigation, until WM_QUIT.
-int RunMessageLoop(HWND mainWindow);
+// Takes one message and hands it on through the form's keys; false at WM_QUIT.
+bool Pump(TForm &form, MSG &msg);
+// The application's message loop over the main window's keyboard navigation, until WM_QUIT.
+int RunMessageLoop(TForm &mainWindow);
 
 } // namespace win32

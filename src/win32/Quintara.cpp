@@ -21,5 +21,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::TmainFrm settings;
     ShowWindow(settings.Handle(), SW_SHOW);
     UpdateWindow(settings.Handle());
-    return win32::RunMessageLoop(settings.Handle());
+    return win32::RunMessageLoop(settings);
 }

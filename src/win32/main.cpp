@@ -106,6 +106,17 @@ void TmainFrm::ShowAbout() {
     about.ShowModal(Handle());
 }
 
+bool TmainFrm::PreTranslate(const MSG &msg) {
+    // Alt+T belongs to training mode, which comes first; with Exit listening too the key would
+    // only move the focus between them.
+    if (msg.message == WM_SYSCHAR && (msg.wParam == L't' || msg.wParam == L'T')) {
+        SetFocus(cbTestMode);
+        SendMessageW(cbTestMode, BM_CLICK, 0, 0);
+        return true;
+    }
+    return false;
+}
+
 void TmainFrm::ExitApp() {
     Close();
 }

@@ -41,6 +41,7 @@ class TmainFrm : public TForm {
     HWND DefaultButton() override { return btnExecute; }
     void Cancel() override { ExitApp(); }
     HWND FirstFocus() override { return rbDodNormal; }
+    bool PreTranslate(const MSG &msg) override;
 };
 
 } // namespace win32
