@@ -9,7 +9,7 @@
 # boxes are read from the program's event log (QUINTARA_EVENT_LOG); colours from the screen.
 #   quintara-win32-e2e.sh <path to Quintara.exe> [folder for screenshots]
 # Uses WINEPREFIX (and WINESERVER) when set, so one prefix serves a whole run; otherwise makes a
-# prefix of its own.
+# prefix of its own. Either way the prefix's server is stopped at the start and at the end.
 set -uo pipefail
 
 exe=$(realpath "${1:?usage: quintara-win32-e2e.sh <path to Quintara.exe> [screenshot folder]}")
@@ -38,10 +38,9 @@ export WINESERVER WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 work=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
-own_prefix=""
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$own_prefix" ] && "$WINESERVER" -k 2>/dev/null
+    "$WINESERVER" -k 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
@@ -71,10 +70,12 @@ done
 export DISPLAY=":$(head -n1 "$work/display")"
 
 if [ -z "${WINEPREFIX:-}" ]; then
-    own_prefix=1
     export WINEPREFIX="$work/prefix"
     "$wine" wineboot --init >"$work/wineboot.log" 2>&1 || fail "wineboot: $(tail -5 "$work/wineboot.log")"
 fi
+# The prefix's desktop process takes the display of the server's first program: a server
+# started for the run without this display goes, and the next one starts with it.
+"$WINESERVER" -k 2>/dev/null
 export QUINTARA_EVENT_LOG="$work/events.log"
 : >"$QUINTARA_EVENT_LOG"
 

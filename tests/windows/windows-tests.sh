@@ -82,3 +82,6 @@ lines=$(wc -l <"$work/expressions")
 echo "console differential: $lines expressions, each separator; $compared runs compared, $differing differ"
 echo "$((compared - differing)) passed, $differing failed"
 [ "$differing" -eq 0 ]
+
+# The game itself: the real Quintara.exe played under Wine on an Xvfb of its own.
+tests/win32/quintara-win32-e2e.sh "$build/src/win32/Quintara.exe"
