@@ -73,6 +73,18 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             FormActivate();
         }
         return 0;
+    case WM_NEXTDLGCTL: {
+        // A label's accelerator: the focus goes to the label, then on to the control after it.
+        HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                     : GetNextDlgTabItem(Handle(), GetFocus(), wParam != 0);
+        if (target != nullptr) {
+            // An edit box reached from the keyboard has its whole text selected.
+            if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+                SendMessageW(target, EM_SETSEL, 0, -1);
+            SetFocus(target);
+        }
+        return 0;
+    }
     case DM_GETDEFID: {
         HWND focus = GetFocus();
         HWND button = focus != nullptr && IsChild(Handle(), focus) && IsPushButton(focus)
