@@ -298,10 +298,10 @@ CALC_BOTH_SEPARATORS(ExpressionEquivalence);
 
 // The fault checks read the x87 status word and the SSE flags instead of the whole
 // floating-point environment: each checked routine must raise exactly what the C library's
-// flag test says, on special values and random bit patterns. Where the C library leaves the
-// flags alone (MinGW's routines), IEEE 754 decides from the operands and the result: a NaN
-// out of numbers is invalid, an infinity out of finite numbers an overflow, or a division by
-// zero at a logarithm's pole.
+// flag test says, on special values and random bit patterns. Where C libraries disagree on the
+// flags (MinGW's routines leave them alone or raise another), IEEE 754 decides from the
+// operands and the result: a NaN out of numbers is invalid, an infinity out of finite numbers
+// an overflow, or a division by zero at a logarithm's pole.
 struct Operands {
     bool anyNaN;
     bool allFinite;
@@ -315,16 +315,18 @@ const std::type_info *ExpectedFault(const std::function<Extended()> &raw, Extend
     runtime::FpuBarrier(result);
     const int raised = std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
     std::feclearexcept(FE_ALL_EXCEPT);
+    if (std::isnan(result) && !operands.anyNaN)
+        return &typeid(runtime::EInvalidOp);
+    if (operands.pole)
+        return &typeid(runtime::EZeroDivide);
     if (raised & FE_DIVBYZERO)
         return &typeid(runtime::EZeroDivide);
     if (raised & FE_INVALID)
         return &typeid(runtime::EInvalidOp);
     if (raised & FE_OVERFLOW)
         return &typeid(runtime::EOverflow);
-    if (std::isnan(result) && !operands.anyNaN)
-        return &typeid(runtime::EInvalidOp);
     if (std::isinf(result) && operands.allFinite)
-        return operands.pole ? &typeid(runtime::EZeroDivide) : &typeid(runtime::EOverflow);
+        return &typeid(runtime::EOverflow);
     return nullptr;
 }
 
