@@ -162,7 +162,10 @@ class Phi {
         std::uint64_t sum = Tiny(v, kSmall);
         for (std::size_t i = kSmall; i < c; ++i) {
             const std::uint64_t p = primes_[i];
-            const std::uint64_t q = v / p;
+            // Below 2^32 a 32-bit division, far cheaper than a 64-bit one on 32-bit targets.
+            const std::uint64_t q =
+                v <= UINT32_MAX ? static_cast<std::uint32_t>(v) / static_cast<std::uint32_t>(p)
+                                : v / p;
             if (q < p) {
                 // phi(q, i) is 1 for every remaining prime: only the number 1 is left.
                 sum -= c - i;
