@@ -78,8 +78,19 @@ for sep in . ,; do
   done
   rm -f "$work"/group.*
 done
+# Without --sep the separator is the user's: Wine's user locale follows LC_ALL.
+for row in "C.UTF-8 0.5" "de_DE.UTF-8 0,5" "fr_FR.UTF-8 0,5" "en_GB.UTF-8 0.5"; do
+  read -r locale expected <<<"$row"
+  compared=$((compared + 1))
+  got=$(LC_ALL=$locale "$wine" "$build/src/tools/quintara-calc.exe" 1/2)
+  if [ "$got" != "$expected" ]; then
+    differing=$((differing + 1))
+    echo "windows console in $locale: 1/2 gave '$got', not '$expected'"
+  fi
+done
 lines=$(wc -l <"$work/expressions")
-echo "console differential: $lines expressions, each separator; $compared runs compared, $differing differ"
+echo "console differential: $lines expressions, each separator, and the locale's separator;" \
+  "$compared runs compared, $differing differ"
 echo "$((compared - differing)) passed, $differing failed"
 [ "$differing" -eq 0 ]
 
