@@ -36,34 +36,29 @@ void TCaptionGroup::UpdateCaption() {
         FCaptionPanel->setCaptionText(FCaptionText);
 }
 
+void TCaptionGroup::Paint(HDC dc) {
+    RECT r;
+    GetClientRect(Handle(), &r);
+    FillRect(dc, &r, SolidBrush(look::clBtnFace));
+    // The frame line sits half a text line down, where a group's title would be.
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    RECT frame{0, metrics.tmHeight / 2, r.right, r.bottom};
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    UpdateCaption();
+}
+
 LRESULT TCaptionGroup::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT forwarded = 0;
     if (ForwardToForm(Handle(), message, wParam, lParam, forwarded))
         return forwarded;
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        RECT r;
-        GetClientRect(Handle(), &r);
-        FillRect(dc, &r, SolidBrush(look::clBtnFace));
-        // The frame line sits half a text line down, where a group's title would be.
-        const HGDIOBJ old =
-            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
-        TEXTMETRICW metrics;
-        GetTextMetricsW(dc, &metrics);
-        SelectObject(dc, old);
-        RECT frame{0, metrics.tmHeight / 2, r.right, r.bottom};
-        DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-        EndPaint(Handle(), &ps);
-        UpdateCaption();
-        return 0;
-    }
-    default:
-        return Default(message, wParam, lParam);
-    }
+    LRESULT painted = 0;
+    if (HandlePaint(message, painted))
+        return painted;
+    return Default(message, wParam, lParam);
 }
 
 } // namespace win32

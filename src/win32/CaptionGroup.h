@@ -22,6 +22,7 @@ class TCaptionGroup : public TWindow {
 
   protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc) override;
 
   private:
     void UpdateCaption();

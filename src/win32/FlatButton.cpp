@@ -123,16 +123,10 @@ void TFlatButton::Click() {
 }
 
 LRESULT TFlatButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT painted = 0;
+    if (HandlePaint(message, painted))
+        return painted;
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         Default(message, wParam, lParam);

@@ -34,10 +34,10 @@ class TFlatButton : public TWindow {
 
   protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc) override;
 
   private:
     void RepaintNow();
-    void Paint(HDC dc);
     void MouseDown();
     void Click();
 

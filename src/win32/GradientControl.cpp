@@ -107,19 +107,10 @@ void TGradientControl::Paint(HDC dc) {
 }
 
 LRESULT TGradientControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
-    default:
-        return Default(message, wParam, lParam);
-    }
+    LRESULT painted = 0;
+    if (HandlePaint(message, painted))
+        return painted;
+    return Default(message, wParam, lParam);
 }
 
 } // namespace win32

@@ -40,10 +40,10 @@ class TGradientControl : public TWindow {
 
   protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc) override;
 
   private:
     void RepaintNow();
-    void Paint(HDC dc);
 
     int FBorderWidth = 0;
     look::TColor FBorderColor = look::clBlack;

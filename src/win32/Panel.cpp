@@ -21,29 +21,24 @@ TPanel::TPanel(HWND parent, const look::Rect &bounds, look::TColor brush, look::
     CreateHandle(L"QuintaraPanel", 0, PanelStyle, WS_EX_CONTROLPARENT, parent, bounds);
 }
 
+void TPanel::Paint(HDC dc) {
+    RECT r;
+    GetClientRect(Handle(), &r);
+    FillRect(dc, &r, SolidBrush(FHasPen ? FPen : FColor));
+    if (FHasPen && r.right > 2 && r.bottom > 2) {
+        RECT inner{1, 1, r.right - 1, r.bottom - 1};
+        FillRect(dc, &inner, SolidBrush(FColor));
+    }
+}
+
 LRESULT TPanel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT forwarded = 0;
     if (ForwardToForm(Handle(), message, wParam, lParam, forwarded))
         return forwarded;
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        RECT r;
-        GetClientRect(Handle(), &r);
-        FillRect(dc, &r, SolidBrush(FHasPen ? FPen : FColor));
-        if (FHasPen && r.right > 2 && r.bottom > 2) {
-            RECT inner{1, 1, r.right - 1, r.bottom - 1};
-            FillRect(dc, &inner, SolidBrush(FColor));
-        }
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
-    default:
-        return Default(message, wParam, lParam);
-    }
+    LRESULT painted = 0;
+    if (HandlePaint(message, painted))
+        return painted;
+    return Default(message, wParam, lParam);
 }
 
 } // namespace win32

@@ -19,6 +19,7 @@ class TPanel : public TWindow {
 
   protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc) override;
 
   private:
     look::TColor FColor;

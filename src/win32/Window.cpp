@@ -53,6 +53,21 @@ LRESULT TWindow::Default(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(FHandle, message, wParam, lParam);
 }
 
+bool TWindow::HandlePaint(UINT message, LRESULT &result) {
+    if (message == WM_ERASEBKGND) {
+        result = 1;
+        return true;
+    }
+    if (message != WM_PAINT)
+        return false;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(FHandle, &ps);
+    Paint(dc);
+    EndPaint(FHandle, &ps);
+    result = 0;
+    return true;
+}
+
 LRESULT CALLBACK TWindow::StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto *self =

@@ -29,6 +29,10 @@ class TWindow {
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The default handling; it also keeps the window's font.
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+    // A self-painted window draws its whole surface here, so its background is never erased.
+    virtual void Paint(HDC) {}
+    // Handles WM_ERASEBKGND and WM_PAINT through Paint; true when the message was one of them.
+    bool HandlePaint(UINT message, LRESULT &result);
 
   private:
     static LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -150,13 +150,20 @@ has_event() {
     grep -qxF "$1" "$QUINTARA_EVENT_LOG"
 }
 
-# The text of an edit box at a screen point, through the clipboard.
+# The text of an edit box at a screen point, through the clipboard: a marker first, then the
+# copy, read once the program has taken the clipboard over.
+clipboard() {
+    xclip -o -selection clipboard 2>/dev/null
+}
+copied() {
+    [ "$(clipboard)" != "(nothing copied)" ]
+}
 box_text() {
-    printf '' | xclip -selection clipboard
+    printf '(nothing copied)' | xclip -selection clipboard
     xdotool mousemove --sync "$1" "$2" click 1
     xdotool key --clearmodifiers Home shift+End ctrl+c
-    sleep 0.2
-    xclip -o -selection clipboard 2>/dev/null
+    wait_until 5 copied || fail "nothing was copied from the box at $1, $2"
+    clipboard
 }
 # Replaces the entry box's text and confirms it with Enter.
 answer() {
