@@ -41,9 +41,9 @@ Extended Binary(Extended a, Extended b, Op op,
         sources);
 }
 
-// C libraries differ in how they signal a routine's faults (MinGW's sets errno where glibc
-// sets the processor's flags), so the faults are also decided here from the operands and the
-// result: the same expression fails the same way on every build.
+// C libraries differ in how they signal a routine's faults (MinGW's leaves the flags clear or
+// raises another where glibc raises the right one), so the faults are also decided here from
+// the operands and the result: the same expression fails the same way on every build.
 template <class Op> Extended Library(Extended x, Op op) {
     const Extended result = Unary(x, op);
     if (std::isnan(result) && !std::isnan(x))
