@@ -194,6 +194,12 @@ echo "settings window $settings: client 335 x 216 at $sx, $sy"
 expect_pixel $((sx + 16 + 120)) $((sy + 8 + 21)) 3e3e3e "the Settings title bar"
 expect_pixel $((sx + 16 + 120)) $((sy + 8)) 000000 "the title bar's outline"
 shot settings "400x300+$((sx - 30))+$((sy - 30))"
+# Inside the count box: white while the box takes input.
+count_x=$((sx + 16 + 139 + 55)) count_y=$((sy + 8 + 157 + 10))
+expect_pixel "$count_x" "$count_y" ffffff "the count box"
+count_box_disabled() {
+    ! pixel_is "$count_x" "$count_y" ffffff
+}
 
 xdotool windowfocus --sync "$settings"
 xdotool key --clearmodifiers Return
@@ -276,7 +282,8 @@ echo "Exit: back at the settings"
 # submits it without a beep.
 xdotool windowfocus --sync "$settings"
 xdotool key --clearmodifiers alt+t
-sleep 0.3
+# Training mode greys the count box out.
+wait_until 5 count_box_disabled || fail "Alt+T did not grey out the count box"
 xdotool key --clearmodifiers alt+x
 puzzle=$(wait_for_window Quintara 1024 768) || fail "Alt+X opened no puzzle window"
 read -r -a shown < <(terms)
@@ -297,7 +304,7 @@ wait_until 10 mapped "$settings" || fail "Exit did not bring the settings window
 # A counted game with an empty count: the message, then the game all the same.
 xdotool windowfocus --sync "$settings"
 xdotool key --clearmodifiers alt+t
-sleep 0.3
+wait_until 5 pixel_is "$count_x" "$count_y" ffffff || fail "Alt+T did not enable the count box again"
 # Alt+N reaches the count box with its text selected.
 xdotool key --clearmodifiers alt+n BackSpace Return
 wait_until 10 has_event 'message error Quintara: The entered number of sequences ("") is not a valid integer.' ||
