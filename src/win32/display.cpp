@@ -153,10 +153,6 @@ void TdisplayFrm::FormCreate() {
     calc::InitFunctions();
 }
 
-void TdisplayFrm::Show(HWND owner) {
-    ShowModal(owner);
-}
-
 bool TdisplayFrm::Borderless() const {
     return (GetWindowLongW(Handle(), GWL_STYLE) & WS_THICKFRAME) == 0;
 }

@@ -37,8 +37,6 @@ class TdisplayFrm : public TForm {
     std::int32_t Answer = 0;
     std::array<HWND, 4> TermBoxes{};
 
-    // Shows the window modally; returns when it closes.
-    void Show(HWND owner);
     void CreateSeries();
     void ShowSeries();
     void Help();

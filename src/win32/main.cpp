@@ -92,7 +92,7 @@ void TmainFrm::btnExecuteSim() {
             ShowMessage(nullptr, FromUtf8(look::InvalidCountMessage(ToUtf8(text))),
                         WindowText(display->Handle()), MsgIcon::Error);
     }
-    display->Show(Handle());
+    display->ShowModal(Handle());
 }
 
 void TmainFrm::cbTestModeClick() {
