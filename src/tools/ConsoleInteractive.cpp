@@ -27,23 +27,18 @@ std::string Utf8(const std::wstring &text) {
     return result;
 }
 
-// One typed line without its line break; false at the end of input (Ctrl-Z, Enter).
-bool ReadLine(HANDLE input, std::string &line) {
-    std::wstring typed;
+// What was typed up to a line break: one line, or a pasted block of several. False when the
+// input ends.
+bool ReadTyped(HANDLE input, std::string &typed) {
+    std::wstring text;
     wchar_t buffer[512];
-    for (;;) {
+    do {
         DWORD read = 0;
         if (!ReadConsoleW(input, buffer, 512, &read, nullptr) || read == 0)
             return false;
-        typed.append(buffer, read);
-        if (typed.back() == L'\n')
-            break;
-    }
-    while (!typed.empty() && (typed.back() == L'\n' || typed.back() == L'\r'))
-        typed.pop_back();
-    if (typed.size() == 1 && typed[0] == L'\x1A')
-        return false;
-    line = Utf8(typed);
+        text.append(buffer, read);
+    } while (text.back() != L'\n');
+    typed = Utf8(text);
     return true;
 }
 
@@ -67,23 +62,32 @@ void RunInteractive(Session &session, bool) {
     SetConsoleOutputCP(CP_UTF8);
     std::printf("quintara-calc %s - 'help' explains the language, Ctrl-Z and Enter quits.\n",
                 Version());
-    for (;;) {
+    for (bool more = true; more;) {
         std::fputs(kPrompt, stdout);
         std::fflush(stdout);
-        std::string line;
-        if (!ReadLine(input, line)) {
+        std::string typed;
+        if (!ReadTyped(input, typed)) {
             std::fputc('\n', stdout);
             break;
         }
-        const std::string word = Trimmed(line);
-        if (word == "quit" || word == "exit")
-            break;
-        if (word == "help" || word == "functions")
-            std::fputs((word == "help" ? InteractiveHelpText() : FunctionTable()).c_str(), stdout);
-        else if (!word.empty())
-            session.EvaluateAndPrint(line);
-        session.Flush();
-        std::fflush(stdout);
+        // Each line of a pasted block counts on its own; Ctrl-Z alone on a line ends input.
+        for (std::size_t start = 0; more && start < typed.size();) {
+            std::size_t end = typed.find_first_of("\r\n", start);
+            if (end == std::string::npos)
+                end = typed.size();
+            const std::string line = typed.substr(start, end - start);
+            start = end + (typed.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+            const std::string word = Trimmed(line);
+            if (word == "quit" || word == "exit" || word == "\x1A")
+                more = false;
+            else if (word == "help" || word == "functions")
+                std::fputs((word == "help" ? InteractiveHelpText() : FunctionTable()).c_str(),
+                           stdout);
+            else if (!word.empty())
+                session.EvaluateAndPrint(line);
+            session.Flush();
+            std::fflush(stdout);
+        }
     }
     session.Flush();
     std::fflush(stdout);

@@ -88,8 +88,32 @@ for row in "C.UTF-8 0.5" "de_DE.UTF-8 0,5" "fr_FR.UTF-8 0,5" "en_GB.UTF-8 0.5"; 
     echo "windows console in $locale: 1/2 gave '$got', not '$expected'"
   fi
 done
+# At a console the prompt reads typed lines through the console's own line editing.
+# A tmux server of its own, started from this environment (so with this Wine prefix).
+tmux_() { tmux -L "quintara-windows-$$" "$@"; }
+session=console
+tmux_ new-session -d -s "$session" -x 100 -y 20 \
+  "'$wine' '$build/src/tools/quintara-calc.exe'; echo status \$?; sleep 600"
+screen_shows() { # waits up to a minute for the text on the tmux screen
+  local i
+  for i in $(seq 600); do
+    tmux_ capture-pane -p -t "$session" | grep -qF -- "$1" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+compared=$((compared + 1))
+if screen_shows "quits." && tmux_ send-keys -t "$session" '2^5' Enter && screen_shows "32" &&
+  tmux_ send-keys -t "$session" 'quit' Enter && screen_shows "status 0"; then
+  :
+else
+  differing=$((differing + 1))
+  echo "windows console at a terminal did not answer 2^5 with 32 and quit:"
+  tmux_ capture-pane -p -t "$session"
+fi
+tmux_ kill-server
 lines=$(wc -l <"$work/expressions")
-echo "console differential: $lines expressions, each separator, and the locale's separator;" \
+echo "console differential: $lines expressions, each separator; the locale's separator; a prompt;" \
   "$compared runs compared, $differing differ"
 echo "$((compared - differing)) passed, $differing failed"
 [ "$differing" -eq 0 ]
