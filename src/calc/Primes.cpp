@@ -7,7 +7,11 @@
 #include "runtime/Faults.h"
 #include "runtime/Rounding.h"
 
+#if QUINTARA_HAVE_PRIMECOUNT
 #include <primecount.hpp>
+#else
+#include "calc/PrimeCount.h"
+#endif
 
 #include <array>
 #include <bit>
@@ -16,26 +20,49 @@ namespace calc {
 
 namespace {
 
-__extension__ typedef unsigned __int128 UInt128;
+// The full 128-bit product of two 64-bit numbers.
+struct WideProduct {
+    std::uint64_t high;
+    std::uint64_t low;
+};
+
+WideProduct MultiplyWide(std::uint64_t a, std::uint64_t b) {
+#ifdef __SIZEOF_INT128__
+    __extension__ typedef unsigned __int128 UInt128;
+    const UInt128 t = static_cast<UInt128>(a) * b;
+    return {static_cast<std::uint64_t>(t >> 64), static_cast<std::uint64_t>(t)};
+#else
+    // 32-bit targets have no 128-bit integer: four 32 x 32 products.
+    const std::uint64_t aLow = a & 0xFFFFFFFFu, aHigh = a >> 32;
+    const std::uint64_t bLow = b & 0xFFFFFFFFu, bHigh = b >> 32;
+    const std::uint64_t lowLow = aLow * bLow;
+    const std::uint64_t middle1 = aHigh * bLow + (lowLow >> 32);
+    const std::uint64_t middle2 = aLow * bHigh + (middle1 & 0xFFFFFFFFu);
+    return {aHigh * bHigh + (middle1 >> 32) + (middle2 >> 32),
+            (middle2 << 32) | (lowLow & 0xFFFFFFFFu)};
+#endif
+}
 
 // Arithmetic modulo an odd n in Montgomery form (values times 2^64 mod n).
 class Montgomery {
   public:
-    explicit Montgomery(std::uint64_t n) : n_(n), inverse_(n) {
+    explicit Montgomery(std::uint64_t n) : n_(n), inverse_(n), square_(0) {
         // Each Newton step doubles the correct low bits of n^-1 mod 2^64 (3 bits from n).
         for (int i = 0; i < 5; ++i)
             inverse_ *= 2 - n_ * inverse_;
+        // From 2^64 mod n to 2^128 mod n by 64 doublings.
+        square_ = (0 - n_) % n_;
+        for (int i = 0; i < 64; ++i)
+            square_ = square_ >= n_ - square_ ? square_ - (n_ - square_) : square_ + square_;
     }
-    std::uint64_t ToForm(std::uint64_t a) const {
-        return static_cast<std::uint64_t>((static_cast<UInt128>(a) << 64) % n_);
-    }
+    // a below n.
+    std::uint64_t ToForm(std::uint64_t a) const { return Multiply(a, square_); }
     // a * b * 2^-64 mod n, in [0, n); the low halves cancel, so no 129-bit sum is needed.
     std::uint64_t Multiply(std::uint64_t a, std::uint64_t b) const {
-        const UInt128 t = static_cast<UInt128>(a) * b;
-        const std::uint64_t m = static_cast<std::uint64_t>(t) * inverse_;
-        const auto high = static_cast<std::uint64_t>(t >> 64);
-        const auto mHigh = static_cast<std::uint64_t>((static_cast<UInt128>(m) * n_) >> 64);
-        return high >= mHigh ? high - mHigh : high - mHigh + n_;
+        const WideProduct t = MultiplyWide(a, b);
+        const std::uint64_t m = t.low * inverse_;
+        const std::uint64_t mHigh = MultiplyWide(m, n_).high;
+        return t.high >= mHigh ? t.high - mHigh : t.high - mHigh + n_;
     }
     std::uint64_t Power(std::uint64_t base, std::uint64_t exponent) const {
         std::uint64_t result = ToForm(1);
@@ -50,6 +77,7 @@ class Montgomery {
   private:
     std::uint64_t n_;
     std::uint64_t inverse_;
+    std::uint64_t square_; // 2^128 mod n
 };
 
 constexpr std::array<std::uint64_t, 12> kSmallPrimes = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37};
@@ -143,6 +171,7 @@ Extended PrevPrime(Extended x) {
 Extended NthPrime(std::int32_t n) {
     if (n <= 0)
         return 0;
+#if QUINTARA_HAVE_PRIMECOUNT
     // One thread keeps the program single-threaded and is no slower on a busy machine.
     static const bool singleThreaded = [] {
         primecount::set_num_threads(1);
@@ -150,6 +179,9 @@ Extended NthPrime(std::int32_t n) {
     }();
     (void)singleThreaded;
     return static_cast<Extended>(primecount::nth_prime(n));
+#else
+    return static_cast<Extended>(NthPrimeByCounting(static_cast<std::uint32_t>(n)));
+#endif
 }
 
 } // namespace calc

@@ -17,17 +17,11 @@
 namespace controls {
 
 TColor ContrastColor(TColor fill) {
-    const TColor rgb = platform::ColorToRGB(fill);
-    const int mean = (platform::RedOf(rgb) + platform::GreenOf(rgb) + platform::BlueOf(rgb)) / 3;
-    return mean >= 128 ? platform::clBlack : platform::clWhite;
+    return look::ContrastColor(platform::ColorToRGB(fill));
 }
 
 TColor FlatButtonFill(bool down, bool focused, TColor color) {
-    if (down)
-        return FlatButtonDownColor;
-    if (focused)
-        return FlatButtonFocusColor;
-    return color;
+    return look::FlatButtonFill(down, focused, color);
 }
 
 namespace {

@@ -15,6 +15,7 @@
 // the key; setting key to 0 there prevents the Space or Enter click.
 #pragma once
 
+#include "look/Colors.h"
 #include "platform/AlignAnchors.h"
 #include "platform/Assign.h"
 #include "platform/Colors.h"
@@ -26,8 +27,8 @@ namespace controls {
 using platform::TColor;
 
 // The fill of the down look (a light orange) and of the focused look (a middle grey).
-inline constexpr TColor FlatButtonDownColor = 0x0089D3FF;
-inline constexpr TColor FlatButtonFocusColor = 0x00666666;
+inline constexpr TColor FlatButtonDownColor = look::FlatButtonDownColor;
+inline constexpr TColor FlatButtonFocusColor = look::FlatButtonFocusColor;
 
 // Black for a fill whose mean of red, green and blue is 128 or more, else white. A
 // system-colour reference is resolved to its current RGB value first.

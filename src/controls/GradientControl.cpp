@@ -3,11 +3,10 @@
 // The gradient band's step arithmetic and painting.
 #include "controls/GradientControl.h"
 
+#include "look/Gradient.h"
 #include "platform/AlignAnchors.h"
 #include "platform/Assign.h"
 #include "platform/Fonts.h"
-#include "runtime/Extended.h"
-#include "runtime/Rounding.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -15,31 +14,8 @@
 
 namespace controls {
 
-using runtime::Extended;
-
 std::vector<TColor> GradientSteps(TColor color1, TColor color2, int n) {
-    std::vector<TColor> steps;
-    if (n <= 0)
-        return steps;
-    const Extended count = n;
-    Extended r = platform::RedOf(color1);
-    Extended g = platform::GreenOf(color1);
-    Extended b = platform::BlueOf(color1);
-    const Extended dr = (platform::RedOf(color2) - platform::RedOf(color1)) / count;
-    const Extended dg = (platform::GreenOf(color2) - platform::GreenOf(color1)) / count;
-    const Extended db = (platform::BlueOf(color2) - platform::BlueOf(color1)) / count;
-    auto channel = [](Extended v) {
-        return std::clamp(static_cast<int>(runtime::RoundHalfEven(v)), 0, 255);
-    };
-    steps.reserve(static_cast<std::size_t>(n) + 1);
-    for (int i = 0; i <= n; ++i) {
-        steps.push_back(platform::RGBColor(channel(r), channel(g), channel(b)));
-        // Running sums, never start + i * step: each addition's rounding counts.
-        r += dr;
-        g += dg;
-        b += db;
-    }
-    return steps;
+    return look::GradientSteps(color1, color2, n);
 }
 
 TGradientControl::TGradientControl(QWidget *parent) : QWidget(parent) {

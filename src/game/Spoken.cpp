@@ -1,57 +1,48 @@
 // SPDX-FileCopyrightText: 2026 The Quintara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The spoken texts: short English sentences, each ending in a full stop so that a screen
-// reader pauses after it.
+// The spoken texts, shared with the Windows front end, as Qt strings.
 #include "game/Spoken.h"
+
+#include "look/Spoken.h"
 
 namespace game {
 namespace {
 
-QString Sentence(QString text) {
-    text = text.trimmed();
-    if (!text.isEmpty() && !text.endsWith(QLatin1Char('.')))
-        text += QLatin1Char('.');
-    return text;
-}
-
-QString Terms(const QStringList &terms) {
-    return terms.join(QStringLiteral(", "));
+look::Terms Terms(const QStringList &terms) {
+    look::Terms utf8;
+    for (const QString &term : terms)
+        utf8.push_back(term.toStdString());
+    return utf8;
 }
 
 } // namespace
 
 QString SequenceDescription(const QStringList &terms) {
-    return Sentence(QStringLiteral("Current sequence: ") + Terms(terms));
+    return QString::fromStdString(look::SequenceDescription(Terms(terms)));
 }
 
 QString HelpHint() {
-    return QStringLiteral("Press F1 (Help) to show the solution.");
+    return QString::fromUtf8(look::HelpHint.data(), static_cast<qsizetype>(look::HelpHint.size()));
 }
 
 QString SequenceSpoken(const QStringList &terms, bool testMode) {
-    const QString sequence = Sentence(QStringLiteral("Sequence: ") + Terms(terms));
-    return testMode ? sequence + QLatin1Char(' ') + HelpHint() : sequence;
+    return QString::fromStdString(look::SequenceSpoken(Terms(terms), testMode));
 }
 
 QString WrongSpoken() {
-    return QStringLiteral("Wrong.");
+    return QString::fromStdString(look::WrongSpoken());
 }
 
 QString CorrectSpoken(const QStringList &nextTerms) {
-    return QStringLiteral("Correct. ") +
-           Sentence(QStringLiteral("Next sequence: ") + Terms(nextTerms));
+    return QString::fromStdString(look::CorrectSpoken(Terms(nextTerms)));
 }
 
 QString CompletedSpoken() {
-    return QStringLiteral("Correct. All sequences completed.");
+    return QString::fromStdString(look::CompletedSpoken());
 }
 
 QString HelpSpoken(const QString &answer, const QString &formula) {
-    QStringList sentences{Sentence(QStringLiteral("Answer: ") + answer)};
-    for (const QString &line : formula.split(QLatin1Char('\n')))
-        if (const QString sentence = Sentence(line); !sentence.isEmpty())
-            sentences << sentence;
-    return sentences.join(QLatin1Char(' '));
+    return QString::fromStdString(look::HelpSpoken(answer.toStdString(), formula.toStdString()));
 }
 
 } // namespace game

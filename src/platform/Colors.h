@@ -4,12 +4,14 @@
 // resolution to RGB through the application palette.
 #pragma once
 
+#include "look/Colors.h"
+
 #include <QColor>
 #include <cstdint>
 
 namespace platform {
 
-using TColor = std::uint32_t;
+using TColor = look::TColor;
 
 // Plain RGB colours.
 inline constexpr TColor clBlack = 0x00000000;
@@ -62,21 +64,12 @@ inline constexpr TColor clGradientInactiveCaption = 0xFF00001C;
 inline constexpr TColor clMenuHighlight = 0xFF00001D;
 inline constexpr TColor clMenuBar = 0xFF00001E;
 
-constexpr int RedOf(TColor c) {
-    return static_cast<int>(c & 0xFF);
-}
-constexpr int GreenOf(TColor c) {
-    return static_cast<int>((c >> 8) & 0xFF);
-}
-constexpr int BlueOf(TColor c) {
-    return static_cast<int>((c >> 16) & 0xFF);
-}
-constexpr TColor RGBColor(int red, int green, int blue) {
-    return static_cast<TColor>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
-}
-constexpr bool IsSystemColor(TColor c) {
-    return (c & 0x80000000u) != 0;
-}
+// The channel arithmetic is shared with the Windows front end.
+using look::BlueOf;
+using look::GreenOf;
+using look::IsSystemColor;
+using look::RedOf;
+using look::RGBColor;
 
 // The RGB colour the system uses for colour index nn (0 for an unknown index), taken
 // from the application palette at the moment of the call.

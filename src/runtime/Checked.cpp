@@ -41,6 +41,27 @@ Extended Binary(Extended a, Extended b, Op op,
         sources);
 }
 
+// C libraries differ in how they signal a routine's faults (MinGW's leaves the flags clear or
+// raises another where glibc raises the right one), so the faults are also decided here from
+// the operands and the result: the same expression fails the same way on every build.
+template <class Op> Extended Library(Extended x, Op op) {
+    const Extended result = Unary(x, op);
+    if (std::isnan(result) && !std::isnan(x))
+        throw EInvalidOp();
+    if (std::isinf(result) && std::isfinite(x))
+        throw EOverflow();
+    return result;
+}
+
+// Logarithms: a pole at 0, no value below it.
+template <class Op> Extended Logarithm(Extended x, Op op) {
+    if (x == 0)
+        throw EZeroDivide();
+    if (x < 0)
+        throw EInvalidOp();
+    return Library(x, op);
+}
+
 } // namespace
 
 Extended Add(Extended a, Extended b) {
@@ -61,31 +82,33 @@ Extended Divide(Extended a, Extended b) {
 }
 
 Extended Sqrt(Extended x) {
-    return Unary(x, [](Extended v) { return sqrtl(v); });
+    if (x < 0)
+        throw EInvalidOp();
+    return Library(x, [](Extended v) { return sqrtl(v); });
 }
 Extended Exp(Extended x) {
-    return Unary(x, [](Extended v) { return expl(v); });
+    return Library(x, [](Extended v) { return expl(v); });
 }
 Extended Ln(Extended x) {
-    return Unary(x, [](Extended v) { return logl(v); });
+    return Logarithm(x, [](Extended v) { return logl(v); });
 }
 Extended Log2(Extended x) {
-    return Unary(x, [](Extended v) { return log2l(v); });
+    return Logarithm(x, [](Extended v) { return log2l(v); });
 }
 Extended Log10(Extended x) {
-    return Unary(x, [](Extended v) { return log10l(v); });
+    return Logarithm(x, [](Extended v) { return log10l(v); });
 }
 Extended Sin(Extended x) {
-    return Unary(x, [](Extended v) { return sinl(v); });
+    return Library(x, [](Extended v) { return sinl(v); });
 }
 Extended Cos(Extended x) {
-    return Unary(x, [](Extended v) { return cosl(v); });
+    return Library(x, [](Extended v) { return cosl(v); });
 }
 Extended Tan(Extended x) {
-    return Unary(x, [](Extended v) { return tanl(v); });
+    return Library(x, [](Extended v) { return tanl(v); });
 }
 Extended ArcTan(Extended x) {
-    return Unary(x, [](Extended v) { return atanl(v); });
+    return Library(x, [](Extended v) { return atanl(v); });
 }
 Extended ArcTan2(Extended y, Extended x) {
     return Binary(y, x, [](Extended a, Extended b) { return atan2l(a, b); });

@@ -6,8 +6,8 @@
 
 namespace runtime {
 
-// '.' or ','. At first read from the environment's LC_NUMERIC locale; any separator other
-// than ',' counts as '.'.
+// '.' or ','. At first read from the user's locale (LC_NUMERIC; on Windows the user's
+// default locale); any separator other than ',' counts as '.'.
 char DecimalSeparator();
 // Overrides the locale (tests, the console's --sep, the game's platform locale).
 void SetDecimalSeparator(char separator);

@@ -22,6 +22,13 @@
 #include <string>
 #include <unistd.h>
 #include <vector>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <shellapi.h> // needs windows.h first
+#endif
 
 namespace {
 
@@ -82,9 +89,43 @@ bool ParseSeed(const std::string &text, std::uint64_t &seed) {
     return true;
 }
 
+#ifdef _WIN32
+// The arguments as typed, in UTF-8 as the session reads them, instead of the ANSI code page's
+// approximation that main receives.
+std::vector<std::string> Utf8Arguments() {
+    std::vector<std::string> arguments;
+    int count = 0;
+    wchar_t **wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    for (int i = 0; wide != nullptr && i < count; ++i) {
+        const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string argument(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), size, nullptr, nullptr);
+        argument.pop_back(); // the terminating zero
+        arguments.push_back(std::move(argument));
+    }
+    LocalFree(wide);
+    return arguments;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char **argv) {
+#ifdef _WIN32
+    // The same bytes as on every other system: no carriage returns added or taken away.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    std::vector<std::string> utf8 = Utf8Arguments();
+    std::vector<char *> pointers;
+    for (std::string &argument : utf8)
+        pointers.push_back(argument.data());
+    if (!pointers.empty()) {
+        pointers.push_back(nullptr);
+        argc = static_cast<int>(utf8.size());
+        argv = pointers.data();
+    }
+#endif
     Options options;
     bool seeded = false;
     bool optionsEnded = false;

@@ -211,7 +211,8 @@ TEST_F(NumberParsing, ReadsTheNumberForms) {
         SCOPED_TRACE(row.text);
         EXPECT_EQ(ParseReal(row.text), row.value);
     }
-    EXPECT_EQ(ParseReal("1E500"), std::pow(10.0L, 500.0L));
+    // The literal is rounded by the compiler; some C libraries' powl is a few units off.
+    EXPECT_EQ(ParseReal("1E500"), 1e500L);
     // The digits are accumulated one at a time, each step rounded to extended precision:
     // beyond 19 digits that can differ from the nearest value to the whole text.
     EXPECT_EQ(ParseReal("98765432109876543210987"), 98765432109876543201280.0L);
