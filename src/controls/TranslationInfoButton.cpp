@@ -3,30 +3,25 @@
 // The translation-info button: an inner push button that shows the translation notice.
 #include "controls/TranslationInfoButton.h"
 
+#include "look/Texts.h"
 #include "platform/Hint.h"
 #include "platform/Messages.h"
+#include "platform/Text.h"
 
 #include <QPushButton>
 
 namespace controls {
 
 QString TranslationInfoText() {
-    return QStringLiteral("This is an English translation of the original Swedish version of "
-                          "the application.\r\n\r\n"
-                          "More information about the translation can be found at %1. Please "
-                          "report any linguistic errors to the author of the application by "
-                          "e-mail at %2.")
-        .arg(QLatin1String(TranslationWebSite), QLatin1String(TranslationEmail));
+    return QString::fromStdString(look::TranslationInfoText());
 }
 
 TTranslationInfoButton::TTranslationInfoButton(QWidget *parent) : QWidget(parent) {
     m_innerButton = new QPushButton(this);
     connect(m_innerButton, &QPushButton::clicked, this,
             &TTranslationInfoButton::ShowTranslationInfo);
-    m_innerButton->setText(QStringLiteral("Translation Info..."));
-    platform::SetHint(m_innerButton,
-                      QStringLiteral("|Shows information about the English translation of "
-                                     "this application."));
+    m_innerButton->setText(platform::FromUtf8(look::TranslationInfoCaption));
+    platform::SetHint(m_innerButton, platform::FromUtf8(look::TranslationInfoHint));
     ResizeButton();
 }
 

@@ -15,9 +15,6 @@ class QPushButton;
 
 namespace controls {
 
-inline constexpr const char *TranslationWebSite = "https://quintara.example.org/translation";
-inline constexpr const char *TranslationEmail = "translation@example.org";
-
 // The two paragraphs of the message, separated by "\r\n\r\n".
 QString TranslationInfoText();
 

@@ -4,6 +4,8 @@
 #include "game/Spoken.h"
 
 #include "look/Spoken.h"
+#include "look/Texts.h"
+#include "platform/Text.h"
 
 namespace game {
 namespace {
@@ -22,7 +24,7 @@ QString SequenceDescription(const QStringList &terms) {
 }
 
 QString HelpHint() {
-    return QString::fromUtf8(look::HelpHint.data(), static_cast<qsizetype>(look::HelpHint.size()));
+    return platform::FromUtf8(look::HelpHint);
 }
 
 QString SequenceSpoken(const QStringList &terms, bool testMode) {

@@ -5,12 +5,14 @@
 
 #include "controls/TranslationInfoButton.h"
 #include "game/Resources.h"
+#include "look/Texts.h"
 #include "platform/Accessibility.h"
 #include "platform/AlignAnchors.h"
 #include "platform/Colors.h"
 #include "platform/Fonts.h"
 #include "platform/Selection.h"
 #include "platform/Shape.h"
+#include "platform/Text.h"
 
 #include <QEvent>
 #include <QIcon>
@@ -37,7 +39,7 @@ void UseFullCellHeight(QTextEdit *memo) {
 } // namespace
 
 Tabout::Tabout(QWidget *parent)
-    : TDialogForm(parent, QStringLiteral("About Quintara"), QSize(373, 261)) {
+    : TDialogForm(parent, platform::FromUtf8(look::AboutTitle), QSize(373, 261)) {
     Panel1 = new QWidget(this);
     platform::SetAlign(Panel1, platform::alClient);
     QPalette white = Panel1->palette();
@@ -63,15 +65,15 @@ Tabout::Tabout(QWidget *parent)
     logo->setGeometry(20, 8, 32, 32);
     logo->setAccessibleName(QStringLiteral("Quintara icon"));
 
-    Label1 = AutoLabel(Panel1, QStringLiteral("Quintara"), 88, 8);
+    Label1 = AutoLabel(Panel1, platform::FromUtf8(look::ApplicationTitle), 88, 8);
     Label1->setFont(platform::DesignFont(QStringLiteral("Verdana"), 16, true));
     Label1->adjustSize();
-    Label2 = AutoLabel(Panel1, QStringLiteral("A puzzle game about integer sequences."), 88, 33);
+    Label2 = AutoLabel(Panel1, platform::FromUtf8(look::AboutNotice), 88, 33);
 
-    Label5 = new QLabel(QStringLiteral("Version:"), Panel1);
+    Label5 = new QLabel(platform::FromUtf8(look::VersionCaption), Panel1);
     Label5->setGeometry(80, 77, 94, 13);
     Label5->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    ver = AutoLabel(Panel1, QStringLiteral("Unknown"), 184, 77);
+    ver = AutoLabel(Panel1, platform::FromUtf8(look::VersionDesign), 184, 77);
 
     copyinfo = new QTextEdit(Panel1);
     copyinfo->setAcceptRichText(false);
@@ -82,20 +84,14 @@ Tabout::Tabout(QWidget *parent)
     platform::TabStopForAssistiveTechnology(copyinfo, Qt::ClickFocus);
     copyinfo->setAccessibleName(QStringLiteral("Notice"));
     copyinfo->setTabChangesFocus(true);
-    copyinfo->setPlainText(QStringLiteral(
-        "Copyright 2026 The Quintara developers.\n"
-        "Quintara is free software: you may pass it on and change it under the terms of the "
-        "GNU General Public License, version 3 or any later version. It comes with no "
-        "warranty.\n"
-        "Send comments to quintara@example.org; news and updates are at "
-        "https://quintara.example.org/."));
+    copyinfo->setPlainText(platform::FromUtf8(look::CopyInfo));
     UseFullCellHeight(copyinfo);
     platform::HideSelectionWithoutFocus(copyinfo);
     QPalette base = copyinfo->palette();
     base.setColor(QPalette::Base, Qt::white);
     copyinfo->setPalette(base);
 
-    ok = new QPushButton(QStringLiteral("OK"), Panel1);
+    ok = new QPushButton(platform::FromUtf8(look::OkCaption), Panel1);
     ok->setGeometry(288, 225, 73, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
@@ -108,7 +104,7 @@ Tabout::Tabout(QWidget *parent)
 }
 
 void Tabout::FormCreate() {
-    ver->setText(QStringLiteral("1.0.0.1"));
+    ver->setText(platform::FromUtf8(look::AboutVersion));
     ver->adjustSize();
 }
 

@@ -10,6 +10,7 @@
 #include "controls/GradientControl.h"
 #include "game/Spoken.h"
 #include "gamecore/Submission.h"
+#include "look/Texts.h"
 #include "platform/Accessibility.h"
 #include "platform/AlignAnchors.h"
 #include "platform/Colors.h"
@@ -73,7 +74,7 @@ QWidget *Panel(QWidget *parent, const QRect &bounds, const QColor &colour) {
 
 // A term box: borderless black edit box with large white digits.
 QLineEdit *TermBox(QWidget *parent, int left, const QString &accessibleName) {
-    auto *box = new QLineEdit(QStringLiteral("0"), parent);
+    auto *box = new QLineEdit(platform::FromUtf8(look::InitialBoxText), parent);
     box->setGeometry(left, 3, 121, 39);
     box->setFrame(false);
     box->setFont(platform::DesignFont(QStringLiteral("Arial Narrow"), 27));
@@ -149,7 +150,7 @@ constexpr int MinimumHeight = 300;
 } // namespace
 
 TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::FramelessWindowHint) {
-    setWindowTitle(QStringLiteral("Quintara"));
+    setWindowTitle(platform::FromUtf8(look::ApplicationTitle));
     platform::SetAccessibleRole(this, QAccessible::Window);
     SetBackground(this, Black);
     setFont(platform::DesignFont(QStringLiteral("Tahoma"), 16));
@@ -171,13 +172,13 @@ TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::Frame
 
     btnExit = new controls::TFlatButton(this);
     btnExit->setGeometry(674, 520, 100, 33);
-    btnExit->setCaption(QStringLiteral("Exit"));
+    btnExit->setCaption(platform::FromUtf8(look::ExitCaption));
     btnExit->setClickFocus(true);
     btnExit->setColor(platform::clSilver);
     btnExit->setParentColor(false);
     btnExit->setDown(false);
     btnExit->setTabStop(true);
-    btnExit->setAccessibleName(QStringLiteral("Exit"));
+    btnExit->setAccessibleName(platform::FromUtf8(look::ExitCaption));
     platform::SetAnchors(btnExit, akRight | akBottom);
     connect(btnExit, &controls::TFlatButton::OnClick, this,
             [this] { platform::Guarded([this] { CloseSim(); }); });
@@ -204,25 +205,26 @@ TdisplayFrm::TdisplayFrm(QWidget *owner) : QWidget(owner, Qt::Window | Qt::Frame
 
     btnEval = new controls::TFlatButton(pnIe);
     btnEval->setGeometry(720, 5, 52, 39);
-    btnEval->setCaption(QStringLiteral("OK"));
+    btnEval->setCaption(platform::FromUtf8(look::OkCaption));
     btnEval->setClickFocus(true);
     btnEval->setDown(false);
     btnEval->setTabStop(true);
-    btnEval->setAccessibleName(QStringLiteral("OK"));
+    btnEval->setAccessibleName(platform::FromUtf8(look::OkCaption));
     connect(btnEval, &controls::TFlatButton::OnClick, this,
             [this] { platform::Guarded([this] { Eval(); }); });
 
     const QFont labelFont = platform::DesignFont(QStringLiteral("Tahoma"), 13);
     const int labelLefts[] = {123, 267, 411, 555, 699};
     for (std::size_t i = 0; i < Labels.size(); ++i) {
-        Labels[i] = Label(pnIe, QStringLiteral("(%1)").arg(i + 1), labelFont);
+        Labels[i] = Label(pnIe, QString::fromStdString(look::TermLabel(static_cast<int>(i) + 1)),
+                          labelFont);
         Labels[i]->move(labelLefts[i], 1);
         Labels[i]->hide();
     }
 
     const QFont narrow = platform::DesignFont(QStringLiteral("Arial Narrow"), 24);
     lblSeries = Panel(this, QRect(8, 102, 265, 35), Black);
-    lblSeries_ = Label(lblSeries, QStringLiteral("Current sequence:"), narrow);
+    lblSeries_ = Label(lblSeries, platform::FromUtf8(look::CurrentSequence), narrow);
     lblSeries_->move(0, 0);
     platform::SetAccessibleRole(pnIe, QAccessible::Grouping, lblSeries_);
 
@@ -428,7 +430,7 @@ void TdisplayFrm::ShowSeries() {
         WriteText(TermBoxes[i], QString::number(terms[i]));
     FPlay.Answer = terms[4];
     ieX->setAccessibleDescription(SequenceDescription(TermTexts(FSeries)));
-    ieX->setText(QStringLiteral("0"));
+    ieX->setText(platform::FromUtf8(look::InitialBoxText));
     ieX->selectAll();
     SetBoxBackgrounds(Black);
     for (QLabel *label : Labels)
@@ -467,8 +469,7 @@ void TdisplayFrm::Eval() {
         break;
     case gamecore::TSubmitOutcome::soNotInteger:
         platform::ShowMessage(nullptr,
-                              QStringLiteral("The entered value \"") + text +
-                                  QStringLiteral("\" is not a valid integer."),
+                              QString::fromStdString(look::NotIntegerMessage(text.toStdString())),
                               windowTitle(), platform::MsgIcon::Error);
         break;
     case gamecore::TSubmitOutcome::soWrong:
@@ -477,7 +478,7 @@ void TdisplayFrm::Eval() {
         break;
     case gamecore::TSubmitOutcome::soCompleted:
         pnIe->hide();
-        lblSeries_->setText(QStringLiteral("All sequences completed."));
+        lblSeries_->setText(platform::FromUtf8(look::AllCompleted));
         lblSeries_->adjustSize();
         [[fallthrough]];
     case gamecore::TSubmitOutcome::soCorrect:

@@ -8,6 +8,7 @@
 #include "game/aboutWin.h"
 #include "game/display.h"
 #include "gamecore/SeriesCount.h"
+#include "look/Texts.h"
 #include "platform/Accessibility.h"
 #include "platform/Guarded.h"
 #include "platform/Messages.h"
@@ -35,35 +36,40 @@ template <class W> W *Placed(W *widget, int left, int top, int width, int height
 } // namespace
 
 TmainFrm::TmainFrm(QWidget *parent)
-    : TDialogForm(parent, QStringLiteral("Quintara"), QSize(335, 216)) {
+    : TDialogForm(parent, platform::FromUtf8(look::ApplicationTitle), QSize(335, 216)) {
     cgSettings = Placed(new controls::TCaptionGroup(this), 16, 8, 217, 193);
-    cgSettings->setCaptionText(QStringLiteral("Settings"));
+    cgSettings->setCaptionText(platform::FromUtf8(look::SettingsCaption));
     // The title bar paints the title; the group's own title stays empty, so the name is given.
     cgSettings->setAccessibleName(cgSettings->CaptionText());
 
-    btnExecute = Placed(new QPushButton(QStringLiteral("E&xecute"), this), 248, 8, 75, 25);
+    btnExecute =
+        Placed(new QPushButton(platform::FromUtf8(look::ExecuteCaption), this), 248, 8, 75, 25);
     btnExecute->setDefault(true);
-    btnAbout = Placed(new QPushButton(QStringLiteral("&About"), this), 248, 40, 75, 25);
-    btnExit = Placed(new QPushButton(QStringLiteral("Exi&t"), this), 248, 72, 75, 25);
+    btnAbout =
+        Placed(new QPushButton(platform::FromUtf8(look::AboutCaption), this), 248, 40, 75, 25);
+    btnExit = Placed(new QPushButton(platform::FromUtf8(look::SettingsExitCaption), this), 248, 72,
+                     75, 25);
     // Alt+T belongs to training mode, which comes first; with both listening the key would
     // only move the focus between them.
     btnExit->setShortcut(QKeySequence());
 
-    Label1 = AutoLabel(cgSettings, QStringLiteral("Difficulty"), 24, 40);
+    Label1 = AutoLabel(cgSettings, platform::FromUtf8(look::DifficultyCaption), 24, 40);
     Panel1 = Placed(new QWidget(cgSettings), 32, 56, 177, 57);
-    rbDodNormal = Placed(new QRadioButton(QStringLiteral("&Default"), Panel1), 8, 8, 161, 17);
+    rbDodNormal =
+        Placed(new QRadioButton(platform::FromUtf8(look::DefaultCaption), Panel1), 8, 8, 161, 17);
     rbDodNormal->setChecked(true);
-    rbDodEasy = Placed(new QRadioButton(QStringLiteral("&Easy"), Panel1), 8, 32, 161, 17);
+    rbDodEasy =
+        Placed(new QRadioButton(platform::FromUtf8(look::EasyCaption), Panel1), 8, 32, 161, 17);
     // The two choices are heard as the difficulty's.
     platform::SetAccessibleRole(Panel1, QAccessible::Grouping, Label1);
-    cbTestMode = Placed(new QCheckBox(QStringLiteral("&Training mode (allows help)"), cgSettings),
-                        24, 128, 185, 17);
-    Label2 = AutoLabel(cgSettings, QStringLiteral("&Number of sequences:"), 24, 161);
+    cbTestMode = Placed(new QCheckBox(platform::FromUtf8(look::TestModeCaption), cgSettings), 24,
+                        128, 185, 17);
+    Label2 = AutoLabel(cgSettings, platform::FromUtf8(look::CountCaption), 24, 161);
     ieNumSeries = Placed(new controls::TIntegerEdit(cgSettings), 139, 157, 65, 21);
     ieNumSeries->setMin(1);
     ieNumSeries->setMax(999);
     ieNumSeries->SetMaxLength(3);
-    ieNumSeries->setText(QStringLiteral("10"));
+    ieNumSeries->setText(platform::FromUtf8(look::InitialCount));
     Label2->setBuddy(ieNumSeries);
 
     setTabOrder(rbDodNormal, rbDodEasy);
@@ -103,9 +109,8 @@ void TmainFrm::btnExecuteSim() {
             display->SetNumSeries(*count);
         else
             platform::ShowMessage(nullptr,
-                                  QStringLiteral("The entered number of sequences (\"") +
-                                      ieNumSeries->text() +
-                                      QStringLiteral("\") is not a valid integer."),
+                                  QString::fromStdString(
+                                      look::InvalidCountMessage(ieNumSeries->text().toStdString())),
                                   display->windowTitle(), platform::MsgIcon::Error);
     }
     platform::ShowModal(display.get());

@@ -15,4 +15,8 @@ std::string ToCp1252(const QString &text) {
     return runtime::Utf8ToCp1252(text.toStdString());
 }
 
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 } // namespace platform

@@ -5,11 +5,14 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
 QString FromCp1252(const std::string &text);
 // Characters outside the code page become '?'.
 std::string ToCp1252(const QString &text);
+// The texts both front ends share, kept in UTF-8.
+QString FromUtf8(std::string_view text);
 
 } // namespace platform

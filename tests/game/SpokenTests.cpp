@@ -140,7 +140,7 @@ TEST_F(SpokenPlay, ACountedGameNeitherSaysNorNamesTheHelpHint) {
 
 // Records what the entry box shows at the moment each announcement is made.
 struct EntryAtAnnouncement : platform::AnnounceSink {
-    explicit EntryAtAnnouncement(QLineEdit *entry) : entry(entry) {
+    explicit EntryAtAnnouncement(QLineEdit *box) : entry(box) {
         previous = platform::CurrentAnnounceSink();
         platform::SetAnnounceSink(this);
     }
