@@ -12,7 +12,12 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <cstdlib>
 #include <functional>
+
+#ifdef QUINTARA_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
 
 namespace platform {
 namespace {
@@ -20,6 +25,30 @@ namespace {
 QMargins KnownMargins(const QWidget *window) {
     const QWindow *handle = window->windowHandle();
     return handle ? handle->frameMargins() : QMargins();
+}
+
+// A window manager reads a window's states when the window is mapped. One that had not yet
+// carried out the last change of state (the leaving of full screen, say) when the window was
+// hidden leaves the old states on it, and Qt adds its own to that list instead of replacing
+// it, so the window would come back full screen with Qt believing otherwise. The hidden
+// window's list is cleared; showing it writes Qt's states afresh.
+void ForgetWindowManagerStates(QWidget *window) {
+#ifdef QUINTARA_HAVE_XCB
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !window->windowHandle() || window->isVisible())
+        return;
+    xcb_connection_t *const connection = x11->connection();
+    static constexpr char kName[] = "_NET_WM_STATE";
+    xcb_intern_atom_reply_t *const atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, sizeof kName - 1, kName), nullptr);
+    if (!atom)
+        return;
+    if (atom->atom != XCB_ATOM_NONE)
+        xcb_delete_property(connection, static_cast<xcb_window_t>(window->winId()), atom->atom);
+    std::free(atom);
+#else
+    (void)window;
+#endif
 }
 
 bool Frameless(const QWidget *window) {
@@ -131,6 +160,7 @@ void StopPlacing(QWidget *window) {
 void ShowAgain(QWidget *window, QWidget *focused) {
     const bool hadKeyboard =
         window->windowHandle() && QGuiApplication::focusWindow() == window->windowHandle();
+    ForgetWindowManagerStates(window);
     window->show();
     if (!hadKeyboard)
         return;
