@@ -53,11 +53,17 @@ int Print(const std::string &text) {
     return 2;
 }
 
+#ifdef _WIN32
+constexpr int kReadOnly = O_RDONLY | O_BINARY; // the lines' own bytes, as on Linux
+#else
+constexpr int kReadOnly = O_RDONLY | O_CLOEXEC;
+#endif
+
 // Evaluates the lines of each file in turn; false when one cannot be opened or read.
 bool EvaluateFiles(tools::Session &session, const std::vector<std::string> &files) {
     for (const std::string &file : files) {
         const bool standardInput = file == "-";
-        const int fd = standardInput ? STDIN_FILENO : open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        const int fd = standardInput ? STDIN_FILENO : open(file.c_str(), kReadOnly);
         const bool read = fd >= 0 && tools::EvaluateLines(session, fd);
         const int error = errno;
         if (fd >= 0 && !standardInput)

@@ -56,12 +56,13 @@ std::string HistoryPath() {
     return {};
 }
 
-void RunInteractive(Session &session, bool) {
+void RunInteractive(Session &session, bool, bool quiet) {
     const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
     const UINT previousOutput = GetConsoleOutputCP();
     SetConsoleOutputCP(CP_UTF8);
-    std::printf("quintara-calc %s - 'help' explains the language, Ctrl-Z and Enter quits.\n",
-                Version());
+    if (!quiet)
+        std::printf("quintara-calc %s - 'help' explains the language, Ctrl-Z and Enter quits.\n",
+                    Version());
     for (bool more = true; more;) {
         std::fputs(kPrompt, stdout);
         std::fflush(stdout);

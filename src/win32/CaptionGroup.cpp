@@ -11,7 +11,8 @@ TCaptionGroup::TCaptionGroup(HWND parent, const look::Rect &bounds) {
     CreateHandle(L"QuintaraCaptionGroup", 0,
                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT,
                  parent, bounds);
-    SendMessageW(Handle(), WM_SETFONT, SendMessageW(parent, WM_GETFONT, 0, 0), FALSE);
+    SendMessageW(Handle(), WM_SETFONT, static_cast<WPARAM>(SendMessageW(parent, WM_GETFONT, 0, 0)),
+                 FALSE);
     FCaptionPanel = std::make_unique<TPanelCaption>(Handle());
     UpdateCaption();
 }

@@ -15,7 +15,8 @@ TFlatButton::TFlatButton(HWND parent, const look::Rect &bounds) {
     // No CS_DBLCLKS: the second press of a double click is a press like any other.
     CreateHandle(L"QuintaraFlatButton", 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, parent,
                  bounds);
-    SendMessageW(Handle(), WM_SETFONT, SendMessageW(parent, WM_GETFONT, 0, 0), FALSE);
+    SendMessageW(Handle(), WM_SETFONT, static_cast<WPARAM>(SendMessageW(parent, WM_GETFONT, 0, 0)),
+                 FALSE);
 }
 
 void TFlatButton::RepaintNow() {

@@ -40,7 +40,7 @@ void ShowMessage(HWND owner, const std::wstring &text, const std::wstring &capti
     Note(std::wstring(L"message ") + (error ? L"error " : L"information ") + caption + L": " +
          text);
     MessageBoxW(owner, text.c_str(), caption.c_str(),
-                MB_OK | (error ? MB_ICONERROR : MB_ICONINFORMATION));
+                static_cast<UINT>(MB_OK | (error ? MB_ICONERROR : MB_ICONINFORMATION)));
 }
 
 void Beep() {

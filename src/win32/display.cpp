@@ -201,7 +201,7 @@ void TdisplayFrm::FormDblClick() {
     HWND focused = GetFocus();
     FSwitchingBorder = true;
     if (!Borderless()) {
-        SetWindowLongW(Handle(), GWL_STYLE, BorderlessStyle | WS_VISIBLE);
+        SetWindowLongW(Handle(), GWL_STYLE, static_cast<LONG>(BorderlessStyle | WS_VISIBLE));
         SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     } else {

@@ -164,9 +164,9 @@ TEST_P(NumberTextEquivalence, ReadingRandomNumberTexts) {
     for (long i = 0; i < Draws() / 2; ++i) {
         std::string text;
         for (int count = static_cast<int>(random() % 8) + 1; count > 0; --count)
-            text += random() % 3 == 0
-                        ? pieces[random() % std::size(pieces)]
-                        : std::string(random() % 25, static_cast<char>('0' + random() % 10));
+            text += random() % 3 == 0 ? pieces[random() % std::size(pieces)]
+                                      : std::string(static_cast<std::size_t>(random() % 25),
+                                                    static_cast<char>('0' + random() % 10));
         Extended now = 0, before = 0;
         bool nowFails = false, beforeFails = false;
         try {
@@ -441,12 +441,12 @@ TEST(ListStatisticsEquivalence, SortAndFrequenciesOfRandomListsWithRepeats) {
                              3,
                              7};
     for (int list = 0; list < 2000; ++list) {
-        TExtendedArray values(random() % 40 + 1);
+        TExtendedArray values(static_cast<std::size_t>(random() % 40 + 1));
         for (Extended &v : values)
             v = random() % 3 == 0 ? pool[random() % std::size(pool)]
                                   : static_cast<Extended>(random() % 9) / 4;
         if (list % 50 == 0)
-            values[random() % values.size()] = Limits::quiet_NaN();
+            values[static_cast<std::size_t>(random() % values.size())] = Limits::quiet_NaN();
         const TExtendedArray sorted = SortAscending(values);
         const TExtendedArray expected = reference::SortAscending(values);
         const TExtendedArray frequencies = ValueFrequencies(values);
