@@ -80,7 +80,7 @@ Tabout::Tabout(QWidget *parent)
     copyinfo->setGeometry(88, 152, 273, 59);
     copyinfo->setReadOnly(true);
     copyinfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // Not a tab stop by design; a screen reader's user reaches it with Tab all the same.
+    // Not a tab stop for sighted keyboard play; a screen reader's user reaches it with Tab.
     platform::TabStopForAssistiveTechnology(copyinfo, Qt::ClickFocus);
     copyinfo->setAccessibleName(QStringLiteral("Notice"));
     copyinfo->setTabChangesFocus(true);

@@ -33,7 +33,7 @@ AnnounceSink *CurrentAnnounceSink();
 void SetAccessibleRole(QWidget *widget, QAccessible::Role role, QWidget *labelledBy = nullptr);
 
 // Makes the widget a Tab stop while assistive technology listens, and gives it the policy
-// otherwise at all other times: what a sighted player's keys reach stays as designed.
+// otherwise at all other times: what a sighted player's keys reach stays unchanged.
 void TabStopForAssistiveTechnology(QWidget *widget, Qt::FocusPolicy otherwise);
 
 } // namespace platform
