@@ -34,10 +34,14 @@ QMargins KnownMargins(const QWidget *window) {
 // window's list is cleared; showing it writes Qt's states afresh.
 void ForgetWindowManagerStates(QWidget *window) {
 #ifdef QUINTARA_HAVE_XCB
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window->windowHandle() || window->isVisible())
+    // Only the X11 window system has such a list; other platforms may still answer for X11.
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !window->windowHandle() ||
+        window->isVisible())
         return;
-    xcb_connection_t *const connection = x11->connection();
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *const connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
     static constexpr char kName[] = "_NET_WM_STATE";
     xcb_intern_atom_reply_t *const atom = xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, 1, sizeof kName - 1, kName), nullptr);
