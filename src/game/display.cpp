@@ -312,12 +312,12 @@ void TdisplayFrm::SetNumSeries(std::int32_t numSeries) {
 // Every show and every change of size brings a new sequence.
 void TdisplayFrm::FormShow() {
     PlaceRow();
-    NextSequence();
+    NextSequence(Told::AtOnce);
 }
 
 void TdisplayFrm::FormResize() {
     PlaceRow();
-    NextSequence();
+    NextSequence(Told::WhenSettled);
 }
 
 void TdisplayFrm::ieXKeyDown(int key) {
@@ -358,12 +358,19 @@ void TdisplayFrm::PlaceRow() {
     GradientControl1->setAccessibleName(GradientControl1->Caption());
 }
 
-void TdisplayFrm::NextSequence() {
+void TdisplayFrm::NextSequence(Told told) {
     CreateSeries();
-    // Spoken before the boxes change, so that the entry box's reset is not heard first.
     // Once the game is complete the new sequences stay unseen, and unspoken.
-    if (!pnIe->isHidden())
-        platform::Announce(this, SequenceSpoken(TermTexts(FSeries), TestMode()));
+    if (!pnIe->isHidden()) {
+        const QString said = SequenceSpoken(TermTexts(FSeries), TestMode());
+        // As the window first shows, said before the boxes change and before the focus is
+        // told. A change of size comes with a flood of the window's own events, amid which
+        // a screen reader drops a notification: said after them, the entry box's reset too.
+        if (told == Told::AtOnce)
+            platform::Announce(this, said);
+        else
+            platform::AnnounceWhenSettled(this, said);
+    }
     ShowSeries();
 }
 
@@ -386,7 +393,7 @@ void TdisplayFrm::FormDblClick() {
         platform::ShowAgain(this, focused);
     }
     PlaceRow();
-    NextSequence();
+    NextSequence(Told::WhenSettled);
 }
 
 void TdisplayFrm::PlaceWindowed() {

@@ -92,7 +92,10 @@ class TdisplayFrm : public QWidget {
     void PlaceRow();
     void PlaceWindowed();
     void KeepWindowMode();
-    void NextSequence();
+    // When a new sequence is told: as the window first shows, or once it has settled
+    // after a change of size.
+    enum class Told { AtOnce, WhenSettled };
+    void NextSequence(Told told);
     void SetBoxBackgrounds(const QColor &colour);
 
     bool FEasyMode = false;

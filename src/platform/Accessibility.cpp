@@ -5,6 +5,7 @@
 #include "platform/Accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QWidget>
@@ -108,6 +109,41 @@ class TabStopFollower : public QObject, public QAccessible::ActivationObserver {
     Qt::FocusPolicy m_otherwise;
 };
 
+constexpr char WaitingProperty[] = "quintaraWaitingAnnouncement";
+
+void ForgetWaiting(QWidget *window) {
+    window->window()->setProperty(WaitingProperty, QVariant());
+}
+
+// After the events in hand: the window's own events of the change go out first.
+void SayWaitingSoon(QWidget *window) {
+    QMetaObject::invokeMethod(
+        window,
+        [window] {
+            const QString text = window->property(WaitingProperty).toString();
+            if (!text.isEmpty())
+                Announce(window, text);
+        },
+        Qt::QueuedConnection);
+}
+
+// Lets the waiting announcement be said when the window takes the keyboard.
+class ActivationWatcher : public QObject {
+  public:
+    static constexpr char Name[] = "quintaraActivationWatcher";
+
+    explicit ActivationWatcher(QWidget *window) : QObject(window) {
+        setObjectName(QLatin1String(Name));
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::WindowActivate)
+            SayWaitingSoon(static_cast<QWidget *>(watched));
+        return false;
+    }
+};
+
 } // namespace
 
 void TabStopForAssistiveTechnology(QWidget *widget, Qt::FocusPolicy otherwise) {
@@ -122,6 +158,8 @@ AnnounceSink *CurrentAnnounceSink() {
 }
 
 void Announce(QWidget *window, const QString &text) {
+    if (window)
+        ForgetWaiting(window);
     if (sink) {
         sink->announce(window, text);
         return;
@@ -135,9 +173,23 @@ void Announce(QWidget *window, const QString &text) {
     note->show();
 }
 
+void AnnounceWhenSettled(QWidget *window, const QString &text) {
+    if (!window)
+        return;
+    QWidget *top = window->window();
+    top->setProperty(WaitingProperty, text);
+    // Without Q_OBJECT the watcher is found by name, not by class.
+    if (!top->findChild<QObject *>(QLatin1String(ActivationWatcher::Name),
+                                   Qt::FindDirectChildrenOnly))
+        new ActivationWatcher(top);
+    if (top->isActiveWindow())
+        SayWaitingSoon(top);
+}
+
 void EndAnnouncement(QWidget *window) {
     if (!window)
         return;
+    ForgetWaiting(window);
     if (auto *note = window->window()->findChild<QWidget *>(QLatin1String(AnnouncementName),
                                                             Qt::FindDirectChildrenOnly))
         note->hide();

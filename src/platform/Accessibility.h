@@ -15,8 +15,14 @@ namespace platform {
 // sizeless child that shows with the text as its name. A sighted player sees nothing of it.
 void Announce(QWidget *window, const QString &text);
 
-// Takes the last announcement off the window, so that showing the window again does not
-// say it once more.
+// Like Announce, but said once the window has the keyboard and the events of the change
+// in hand are out: a screen reader drops a notification that arrives amid the flood of
+// events of a window showing anew or changing size. Only the latest one waiting is said;
+// any other announcement replaces it.
+void AnnounceWhenSettled(QWidget *window, const QString &text);
+
+// Takes the last announcement off the window, and the one waiting, so that showing the
+// window again does not say it once more.
 void EndAnnouncement(QWidget *window);
 
 struct AnnounceSink {
