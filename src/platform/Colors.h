@@ -13,8 +13,11 @@ namespace platform {
 
 using TColor = look::TColor;
 
-// Plain RGB colours.
-inline constexpr TColor clBlack = 0x00000000;
+// Plain RGB colours; black, silver and white, like the system colours the Windows front end
+// draws with too, come from the shared table.
+using look::clBlack;
+using look::clSilver;
+using look::clWhite;
 inline constexpr TColor clMaroon = 0x00000080;
 inline constexpr TColor clGreen = 0x00008000;
 inline constexpr TColor clOlive = 0x00008080;
@@ -22,23 +25,24 @@ inline constexpr TColor clNavy = 0x00800000;
 inline constexpr TColor clPurple = 0x00800080;
 inline constexpr TColor clTeal = 0x00808000;
 inline constexpr TColor clGray = 0x00808080;
-inline constexpr TColor clSilver = 0x00C0C0C0;
 inline constexpr TColor clRed = 0x000000FF;
 inline constexpr TColor clLime = 0x0000FF00;
 inline constexpr TColor clYellow = 0x0000FFFF;
 inline constexpr TColor clBlue = 0x00FF0000;
 inline constexpr TColor clFuchsia = 0x00FF00FF;
 inline constexpr TColor clAqua = 0x00FFFF00;
-inline constexpr TColor clWhite = 0x00FFFFFF;
 
 // References to system colours, resolved when drawn.
+using look::clBtnFace;
+using look::clBtnShadow;
+using look::clHighlight;
+using look::clWindow;
 inline constexpr TColor clSystemColor = 0xFF000000;
 inline constexpr TColor clScrollBar = 0xFF000000;
 inline constexpr TColor clBackground = 0xFF000001;
 inline constexpr TColor clActiveCaption = 0xFF000002;
 inline constexpr TColor clInactiveCaption = 0xFF000003;
 inline constexpr TColor clMenu = 0xFF000004;
-inline constexpr TColor clWindow = 0xFF000005;
 inline constexpr TColor clWindowFrame = 0xFF000006;
 inline constexpr TColor clMenuText = 0xFF000007;
 inline constexpr TColor clWindowText = 0xFF000008;
@@ -46,10 +50,7 @@ inline constexpr TColor clCaptionText = 0xFF000009;
 inline constexpr TColor clActiveBorder = 0xFF00000A;
 inline constexpr TColor clInactiveBorder = 0xFF00000B;
 inline constexpr TColor clAppWorkSpace = 0xFF00000C;
-inline constexpr TColor clHighlight = 0xFF00000D;
 inline constexpr TColor clHighlightText = 0xFF00000E;
-inline constexpr TColor clBtnFace = 0xFF00000F;
-inline constexpr TColor clBtnShadow = 0xFF000010;
 inline constexpr TColor clGrayText = 0xFF000011;
 inline constexpr TColor clBtnText = 0xFF000012;
 inline constexpr TColor clInactiveCaptionText = 0xFF000013;
